@@ -1,0 +1,62 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QStringList>
+
+namespace takton {
+namespace {
+
+QString tahomaFamily = QStringLiteral("DejaVu Sans Condensed");
+
+// The label face of the layouts is a wide humanist sans; DejaVu Sans, a touch
+// condensed and unhinted, sets Cyrillic captions to the same widths.
+QFont labelFace(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStretch(bold ? 99 : 98);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QFont tahoma(int pixelSize, bool bold)
+{
+    QFont font(tahomaFamily);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void loadApplicationFonts()
+{
+    const int regular = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(regular);
+    if (!families.isEmpty())
+        tahomaFamily = families.front();
+}
+
+QFont fontFor(Kind kind, const Style& style)
+{
+    Face face = style.face;
+    if (face == Face::KindDefault)
+        face = kind == Kind::Label ? Face::LabelFace : Face::Tahoma;
+    return face == Face::LabelFace ? labelFace(style.pixelSize, style.bold)
+                                   : tahoma(style.pixelSize, style.bold);
+}
+
+QFont fittedToWidth(QFont font, QStringView caption, int width)
+{
+    if (caption.isEmpty())
+        return font;
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(caption.toString());
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (width - natural) / caption.size());
+    return font;
+}
+
+} // namespace takton

@@ -1,0 +1,21 @@
+#pragma once
+// The typefaces of the windows, matched on this system to the widths the layouts
+// were drawn for.
+
+#include "layout.h"
+
+#include <QFont>
+
+namespace takton {
+
+// Registers Tahoma from Wine's fonts, which fontconfig does not know. Call once
+// after the application object exists; windows fall back to DejaVu Sans Condensed
+// when it is missing.
+void loadApplicationFonts();
+
+QFont fontFor(Kind kind, const Style& style);
+
+// Letter spacing that makes `caption` as wide as `width` pixels in `font`.
+QFont fittedToWidth(QFont font, QStringView caption, int width);
+
+} // namespace takton

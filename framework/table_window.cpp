@@ -1,0 +1,218 @@
+#include "table_window.h"
+
+#include "error_reporting.h"
+#include "fonts.h"
+#include "jpeg_image.h"
+#include "numeric_text.h"
+#include "units.h"
+#include "widgets.h"
+#include "window_placement.h"
+
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <stdexcept>
+#include <string>
+
+namespace takton {
+namespace {
+
+QString qName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+void placeAt(QWidget* widget, const Rect& r)
+{
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+QLabel* makeLabel(const ControlSpec& row, QWidget* parent)
+{
+    const bool clickable = row.style.link;
+    QLabel* label = clickable ? new ClickableLabel(parent) : new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setContentsMargins(0, 0, 0, 0);
+    QFont font = fontFor(Kind::Label, row.style);
+    // A caption fills the width it was laid out for, so the blanks that make room
+    // for an input field stay under that field and the unit after them shows.
+    if (!row.caption.isEmpty() && !row.style.link)
+        font = fittedToWidth(font, row.caption, row.rect.width);
+    label->setFont(font);
+    label->setText(row.caption.toString());
+    placeAt(label, row.rect);
+    if (label->sizeHint().width() > row.rect.width)
+        label->resize(label->sizeHint().width(), row.rect.height);
+    if (row.style.link) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        label->setPalette(palette);
+        label->setCursor(Qt::PointingHandCursor);
+        label->resize(label->sizeHint().width(), row.rect.height);
+    }
+    return label;
+}
+
+} // namespace
+
+TableWindow::TableWindow(const WindowSpec& windowSpec)
+    : QWidget(nullptr), spec(windowSpec), scroller(new QScrollArea(this)), canvas(new QWidget)
+{
+    setObjectName(qName(spec.objectName));
+    setWindowTitle(spec.caption.toString());
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (spec.maximizeBox)
+        flags |= Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flags);
+    // Calculators stay open beside the menu but never keep the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, spec.background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    // The scroll area itself never takes the focus: Tab visits the listed controls only.
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(false);
+    scroller->setWidget(canvas);
+    canvas->setObjectName(QStringLiteral("canvas"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+
+    resize(spec.outerSize);
+}
+
+QWidget* TableWindow::control(std::string_view name) const
+{
+    QWidget* widget = canvas->findChild<QWidget*>(qName(name), Qt::FindDirectChildrenOnly);
+    if (!widget)
+        throw std::logic_error("no control named " + std::string(name));
+    return widget;
+}
+
+QWidget* TableWindow::addControl(const ControlSpec& row)
+{
+    QWidget* widget = nullptr;
+    switch (row.kind) {
+    case Kind::Label:
+        widget = makeLabel(row, canvas);
+        break;
+    case Kind::Edit: {
+        auto* edit = new QLineEdit(canvas);
+        edit->setFont(fontFor(Kind::Edit, row.style));
+        widget = edit;
+        break;
+    }
+    case Kind::Button: {
+        QPushButton* button = row.style.wordWrap ? new WrappingButton(canvas) : new QPushButton(canvas);
+        button->setFont(fontFor(Kind::Button, row.style));
+        button->setText(row.caption.toString());
+        button->setAutoDefault(false);
+        widget = button;
+        break;
+    }
+    case Kind::Image: {
+        auto* image = new QLabel(canvas);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (!spec.schematic.isEmpty())
+            image->setPixmap(QPixmap::fromImage(loadSchematic(spec.schematic.toString())));
+        widget = image;
+        break;
+    }
+    }
+    widget->setObjectName(qName(row.name));
+    if (row.kind != Kind::Label)
+        placeAt(widget, row.rect);
+    return widget;
+}
+
+void TableWindow::onClick(QWidget* control, std::function<void()> handler)
+{
+    auto run = [handler = std::move(handler)] { runReported(handler); };
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else if (auto* label = qobject_cast<ClickableLabel*>(control))
+        connect(label, &ClickableLabel::clicked, this, run);
+    else
+        throw std::logic_error("control cannot be clicked: " + control->objectName().toStdString());
+}
+
+void TableWindow::fitCanvas()
+{
+    QRect bounds;
+    for (QWidget* child : canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        bounds |= child->geometry();
+        // Fields and buttons lie over the blanks of their caption labels.
+        if (!qobject_cast<QLabel*>(child) || child->objectName().startsWith(QLatin1String("Image")))
+            child->raise();
+    }
+    canvas->resize(bounds.right() + 1, bounds.bottom() + 1);
+}
+
+void TableWindow::setFocusOrder(std::initializer_list<std::string_view> names)
+{
+    for (QWidget* child : canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setFocusPolicy(Qt::NoFocus);
+    QWidget* previous = nullptr;
+    for (std::string_view name : names) {
+        QWidget* current = control(name);
+        current->setFocusPolicy(Qt::StrongFocus);
+        if (previous)
+            QWidget::setTabOrder(previous, current);
+        previous = current;
+    }
+}
+
+double TableWindow::read(std::string_view edit) const
+{
+    auto* field = qobject_cast<QLineEdit*>(control(edit));
+    if (!field)
+        throw std::logic_error("not an input field: " + std::string(edit));
+    return store(StrToFloat(field->text()));
+}
+
+void TableWindow::setLabelText(std::string_view name, const QString& text)
+{
+    auto* label = qobject_cast<QLabel*>(control(name));
+    if (!label)
+        throw std::logic_error("not a label: " + std::string(name));
+    label->setText(text);
+    // Result labels grow to the right from their left edge.
+    label->resize(label->sizeHint().width(), label->height());
+}
+
+void TableWindow::write(std::string_view label, X value, QStringView suffix)
+{
+    setLabelText(label, FloatToStr(value.value()) + suffix.toString());
+}
+
+void TableWindow::writeRange(std::string_view label, X lower, X upper, QStringView suffix)
+{
+    setLabelText(label, FloatToStr(lower.value()) + unit::rangeSeparator.toString() + FloatToStr(upper.value()) + suffix.toString());
+}
+
+void TableWindow::showEvent(QShowEvent* event)
+{
+    if (!placed) {
+        placed = true;
+        // The table gives the outer size; the frame, where the window system already
+        // told it, comes off the client area.
+        if (const QWindow* window = windowHandle()) {
+            const QMargins frame = window->frameMargins();
+            resize(spec.outerSize.shrunkBy(frame));
+        }
+        move(placeWithin(screen()->availableGeometry(), spec.outerSize, spec.designedPosition));
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace takton

@@ -1,0 +1,87 @@
+#pragma once
+// A window built from its layout table. Controls sit at their table positions on a
+// canvas that scrolls when it is larger than the window; every control's objectName
+// is its name in the table. Calculator steps use `read` and `write`, which hold all
+// the conversion, storing and formatting rules, so a step is its list of operations.
+
+#include "extended.h"
+#include "layout.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+
+namespace takton {
+
+namespace background {
+inline constexpr QColor dialogFace{240, 240, 240};
+inline constexpr QColor inactiveCaptionGradient{215, 228, 242}; // pale blue-grey
+} // namespace background
+
+struct WindowSpec {
+    std::string_view objectName;
+    QStringView caption;
+    QSize outerSize;
+    std::optional<QPoint> designedPosition{}; // centred on the desktop when absent
+    bool maximizeBox = false;
+    QColor background = background::dialogFace;
+    QStringView schematic{}; // resource of the picture shown in Image1
+};
+
+class TableWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableWindow(const WindowSpec& spec);
+
+    // The control with this objectName; a name missing from the table is a
+    // programming error.
+    QWidget* control(std::string_view name) const;
+
+protected:
+    template <class Form, std::size_t N>
+    void build(const Control<Form> (&layout)[N])
+    {
+        auto* self = static_cast<Form*>(this);
+        for (const Control<Form>& row : layout) {
+            QWidget* widget = addControl(row.spec());
+            if (row.onClick)
+                onClick(widget, [self, handler = row.onClick] { (self->*handler)(); });
+        }
+        fitCanvas();
+    }
+
+    // Tab cycles through exactly these controls, in this order.
+    void setFocusOrder(std::initializer_list<std::string_view> names);
+
+    // Reading a field: its text converted and rounded to a stored double.
+    double read(std::string_view edit) const;
+    // Writing a label: the formatted value followed directly by its unit suffix.
+    void write(std::string_view label, X value, QStringView suffix);
+    // Writing a range: lower bound, "...", upper bound, unit suffix.
+    void writeRange(std::string_view label, X lower, X upper, QStringView suffix);
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* addControl(const ControlSpec& row);
+    void onClick(QWidget* control, std::function<void()> handler);
+    void fitCanvas();
+    void setLabelText(std::string_view label, const QString& text);
+
+    WindowSpec spec;
+    QScrollArea* scroller;
+    QWidget* canvas;
+    bool placed = false;
+};
+
+} // namespace takton

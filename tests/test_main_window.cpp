@@ -1,0 +1,118 @@
+// The main window as the user meets it: captions, the citation dialog, calculators
+// shown once and kept, and the focus order.
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "gui_support.h"
+
+using namespace takton::testing;
+
+class MainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithOnlyTheMenuCreatedHidden();
+    void captions_data();
+    void captions();
+    void citationDialog();
+    void variantButtonShowsTheSameWindowEachTime();
+    void closedCalculatorKeepsItsInputsAndResults();
+    void focusCyclesThroughTheVariantButtons();
+    void windowProperties();
+};
+
+void MainWindow::startsWithOnlyTheMenuCreatedHidden()
+{
+    QVERIFY(Form1 && Form2);
+    QVERIFY(!Form1->isVisible());
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(Form2->objectName(), QStringLiteral("Form2"));
+}
+
+void MainWindow::captions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("heading") << "Label1" << "\"Тактон\" - программа инженерного расчёта мультивибраторов";
+    QTest::newRow("sub-heading") << "Label2" << "на транзисторах разного типа проводимости";
+    QTest::newRow("leading blank of Button6") << "Button6" << " С одним источником эмиттерного питания, ёмкостной и резистивно-ёмкостной связями";
+    QTest::newRow("spaced-out source button") << "Button10" << "И с т о ч н и к";
+    QTest::newRow("first variant") << "Button1" << "С двумя источниками коллекторного питания, резистивной и ёмкостной связями";
+}
+
+void MainWindow::captions()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QWidget* widget = Form1->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    const QString shown = qobject_cast<QLabel*>(widget) ? qobject_cast<QLabel*>(widget)->text()
+                                                        : qobject_cast<QPushButton*>(widget)->text();
+    QCOMPARE(shown, caption);
+}
+
+void MainWindow::citationDialog()
+{
+    ModalBoxes boxes;
+    press(Form1, "Button10");
+    QCOMPARE(boxes.take(), QStringList{"Сомин К.Д. Импульсные устройства на транзисторах с проводимостью "
+                                       "разного типа. Москва, \"Энергия\", 1972 г."});
+    QCOMPARE(boxes.lastTitle, QStringLiteral("Тактон"));
+    QCOMPARE(boxes.lastButtons, QStringList{"OK"});
+    QCOMPARE(boxes.lastIcon, QMessageBox::NoIcon);
+}
+
+void MainWindow::variantButtonShowsTheSameWindowEachTime()
+{
+    Form1->show();
+    press(Form1, "Button1");
+    QVERIFY(Form2->isVisible());
+    const int windows = QApplication::topLevelWidgets().size();
+    press(Form1, "Button1");
+    QVERIFY(Form2->isVisible());
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    Form2->close();
+    QVERIFY(!Form2->isVisible());
+    QVERIFY(Form1->isVisible());
+}
+
+void MainWindow::closedCalculatorKeepsItsInputsAndResults()
+{
+    press(Form1, "Button1");
+    type(Form2, "Edit1", "10");
+    type(Form2, "Edit2", "8");
+    press(Form2, "Button1");
+    QCOMPARE(text(Form2, "Label10"), QStringLiteral("20 B"));
+    Form2->close();
+    press(Form1, "Button1");
+    QCOMPARE(edit(Form2, "Edit1")->text(), QStringLiteral("10"));
+    QCOMPARE(text(Form2, "Label10"), QStringLiteral("20 B"));
+    Form2->close();
+}
+
+void MainWindow::focusCyclesThroughTheVariantButtons()
+{
+    QStringList order;
+    QWidget* widget = button(Form1, "Button1");
+    for (int i = 0; i < 12; ++i) {
+        order << widget->objectName();
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(Form1));
+    }
+    QCOMPARE(order, QStringList({"Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7",
+                                 "Button8", "Button9", "Button10", "Button11", "Button1"}));
+}
+
+void MainWindow::windowProperties()
+{
+    QCOMPARE(Form1->windowTitle(), QStringLiteral("Тактон"));
+    QVERIFY(!(Form1->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(Form1->windowFlags() & Qt::WindowMinimizeButtonHint);
+    Form1->show();
+    QCOMPARE(Form1->frameGeometry().size(), QSize(1029, 510)); // the outer size, frame included
+    QCOMPARE(button(Form1, "Button8")->geometry(), QRect(514, 200, 469, 55));
+}
+
+TAKTON_GUI_TEST_MAIN(MainWindow)
+#include "test_main_window.moc"
