@@ -243,6 +243,8 @@ void Form2Test::lookAndLayout()
     QCOMPARE(button(&walk, "Button3")->font().pixelSize(), 13);
     QCOMPARE(button(&walk, "Button7")->geometry(), QRect(30, 1084, 56, 28));
     QCOMPARE(edit(&walk, "Edit21")->geometry(), QRect(156, 977, 55, 26));
+    QCOMPARE(QFontInfo(edit(&walk, "Edit1")->font()).family(), QStringLiteral("Tahoma"));
+    QCOMPARE(QFontInfo(label(&walk, "Label9")->font()).family(), QStringLiteral("DejaVu Sans"));
     QVERIFY(label(&walk, "Label10")->font().bold());
     QVERIFY(!label(&walk, "Label9")->font().bold());
     // The content reaches below the window, so the lower steps are reached by scrolling.
