@@ -1,6 +1,7 @@
 #include "table_window.h"
 
 #include "error_reporting.h"
+#include "field_names.h"
 #include "fonts.h"
 #include "jpeg_image.h"
 #include "numeric_text.h"
@@ -156,6 +157,7 @@ void TableWindow::fitCanvas()
             child->raise();
     }
     canvas->resize(bounds.right() + 1, bounds.bottom() + 1);
+    nameFieldsAfterCaptions(canvas);
 }
 
 void TableWindow::setFocusOrder(std::initializer_list<std::string_view> names)

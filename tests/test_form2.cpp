@@ -40,6 +40,8 @@ private slots:
     void focusOrder();
     void fieldsSitOverTheirCaptionBlanks();
     void resultLabelsGrowToTheRight();
+    void fieldsAreNamedAfterTheirCaptions_data();
+    void fieldsAreNamedAfterTheirCaptions();
 
 private:
     TForm2 walk;
@@ -299,6 +301,26 @@ void Form2Test::resultLabelsGrowToTheRight()
     QLabel* result = label(&form, "Label10");
     QCOMPARE(result->x(), 740);
     QVERIFY(result->width() >= result->fontMetrics().horizontalAdvance(result->text()));
+}
+
+void Form2Test::fieldsAreNamedAfterTheirCaptions_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("field with its unit") << "Edit1" << "Амплитуда импульсов, формируемых на коллекторе Т1 Um1 = B";
+    QTest::newRow("degrees after a plus sign") << "Edit6" << "Максимальная рабочая температура tmax = + C";
+    QTest::newRow("first of two fields on one caption") << "Edit15" << "Примем I'к1 = А";
+    QTest::newRow("second of two fields on one caption") << "Edit16" << "I'к2 = А";
+    QTest::newRow("caption without a unit") << "Edit13" << "коэффициент передачи тока Т1 (минимальное значение) =";
+    QTest::newRow("field beside a caption with no blanks") << "Edit14" << "коэффициент передачи тока Т2 (минимальное значение) =";
+    QTest::newRow("the last field") << "Edit23" << "Примем R = Ом";
+}
+
+void Form2Test::fieldsAreNamedAfterTheirCaptions()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QCOMPARE(edit(&walk, field.toLatin1())->accessibleName(), name);
 }
 
 TAKTON_GUI_TEST_MAIN(Form2Test)

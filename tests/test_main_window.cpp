@@ -3,7 +3,13 @@
 
 #include "Unit1.h"
 #include "Unit2.h"
+#include "error_reporting.h"
+#include "errors.h"
 #include "gui_support.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <new>
 
 using namespace takton::testing;
 
@@ -18,6 +24,18 @@ private slots:
     void closedCalculatorKeepsItsInputsAndResults();
     void focusCyclesThroughTheVariantButtons();
     void windowProperties();
+    void linkOpensTheCatalogue();
+    void anyFailureOfAHandlerIsReported();
+    void closingTheMenuEndsTheProgram(); // last: it quits the event loop
+};
+
+// Stands in for the desktop's browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
 };
 
 void MainWindow::startsWithOnlyTheMenuCreatedHidden()
@@ -112,6 +130,45 @@ void MainWindow::windowProperties()
     Form1->show();
     QCOMPARE(Form1->frameGeometry().size(), QSize(1029, 510)); // the outer size, frame included
     QCOMPARE(button(Form1, "Button8")->geometry(), QRect(514, 200, 469, 55));
+}
+
+void MainWindow::linkOpensTheCatalogue()
+{
+    UrlCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QLabel* link = label(Form1, "Label4");
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(QString::fromLatin1(catalogueAddress))});
+    QVERIFY(QString::fromLatin1(catalogueAddress).contains(link->text()));
+}
+
+void MainWindow::anyFailureOfAHandlerIsReported()
+{
+    ModalBoxes boxes;
+    takton::runReported([] { throw std::bad_alloc(); });
+    takton::runReported([] { throw takton::EZeroDivide(); });
+    takton::runReported([] {});
+    QCOMPARE(boxes.take(), QStringList({"std::bad_alloc.", "Floating point division by zero."}));
+}
+
+void MainWindow::closingTheMenuEndsTheProgram()
+{
+    // With a calculator still open, closing the menu must end the event loop; a
+    // watchdog fails the test instead of letting it hang.
+    bool ended = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    watchdog.start(5000);
+    QTimer::singleShot(0, [] {
+        Form1->show();
+        press(Form1, "Button1");
+        Form1->close();
+    });
+    ended = QCoreApplication::exec() == 0;
+    QVERIFY(ended);
 }
 
 TAKTON_GUI_TEST_MAIN(MainWindow)
