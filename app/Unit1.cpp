@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "Unit2.h"
+#include "Unit9.h"
 #include "error_reporting.h"
 
 #include <QCloseEvent>
@@ -66,7 +67,7 @@ void TForm1::Button4Click() { showCalculator(nullptr); }
 void TForm1::Button5Click() { showCalculator(nullptr); }
 void TForm1::Button6Click() { showCalculator(nullptr); }
 void TForm1::Button7Click() { showCalculator(nullptr); }
-void TForm1::Button8Click() { showCalculator(nullptr); }
+void TForm1::Button8Click() { showCalculator(Form9); }
 void TForm1::Button9Click() { showCalculator(nullptr); }
 void TForm1::Button11Click() { showCalculator(nullptr); }
 

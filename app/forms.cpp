@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "Unit2.h"
+#include "Unit9.h"
 
 namespace takton {
 
@@ -9,10 +10,13 @@ void createForms()
 {
     Form1 = new TForm1;
     Form2 = new TForm2;
+    Form9 = new TForm9;
 }
 
 void destroyForms()
 {
+    delete Form9;
+    Form9 = nullptr;
     delete Form2;
     Form2 = nullptr;
     delete Form1;
