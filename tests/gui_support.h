@@ -101,6 +101,95 @@ inline void press(QWidget* form, const char* buttonName)
 #include "application.h"
 #include "forms.h"
 
+namespace takton::testing {
+
+inline const QString zeroDivide = QStringLiteral("Floating point division by zero.");
+inline const QString invalidOp = QStringLiteral("Invalid floating point operation.");
+inline const QString overflow = QStringLiteral("Floating point overflow.");
+inline QString notANumber(const QString& typed)
+{
+    return "'" + typed + "' is not a valid floating point value.";
+}
+
+// The text a result label keeps while no step writes it.
+inline const QString untouched = QStringLiteral("(untouched)");
+
+// "Edit1=10": a field and the text typed into it; "Label10=20 B": a label and its text.
+inline std::pair<QByteArray, QString> split(const QString& entry)
+{
+    const qsizetype eq = entry.indexOf('=');
+    return {entry.left(eq).toLatin1(), entry.mid(eq + 1)};
+}
+
+inline void typeAll(QWidget* form, const QStringList& entries)
+{
+    for (const QString& entry : entries)
+        type(form, split(entry).first, split(entry).second);
+}
+
+inline void expectLabels(QWidget* form, const QStringList& entries)
+{
+    for (const QString& entry : entries)
+        QCOMPARE(text(form, split(entry).first), split(entry).second);
+}
+
+// One step of a design: fields typed, the step pressed, no box, labels as expected.
+inline void runDesignStep(QWidget* form, const QStringList& typed, const QString& step, const QStringList& shown)
+{
+    ModalBoxes boxes;
+    typeAll(form, typed);
+    press(form, step.toLatin1());
+    QCOMPARE(boxes.take(), QStringList{});
+    expectLabels(form, shown);
+}
+
+// One outcome of a step on a window that has just been created: the fields typed, the
+// `before` actions run (a button pressed, or "set Edit1=20" typed), every empty label
+// marked untouched, `step` pressed. `messages` are all the boxes shown on the way.
+inline void runStepOutcome(QWidget* form, const QStringList& typed, const QStringList& before, const QString& step,
+                           const QStringList& messages, const QStringList& labels)
+{
+    ModalBoxes boxes;
+    typeAll(form, typed);
+    for (const QString& action : before) {
+        if (action.startsWith("set "))
+            typeAll(form, {action.mid(4)});
+        else
+            press(form, action.toLatin1());
+    }
+    for (QLabel* l : form->findChildren<QLabel*>())
+        if (l->text().isEmpty() && l->pixmap().isNull())
+            l->setText(untouched);
+    press(form, step.toLatin1());
+    QCOMPARE(boxes.take(), messages);
+    expectLabels(form, labels);
+}
+
+// The names Tab visits from `first` on, `count` of them.
+inline QStringList focusChain(QWidget* first, qsizetype count)
+{
+    QStringList order;
+    QWidget* widget = first;
+    for (qsizetype i = 0; i < count; ++i) {
+        order << widget->objectName();
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(widget->window()));
+    }
+    return order;
+}
+
+// Every field lies over its caption label, so a click on it reaches the field.
+inline void expectFieldsOnTop(QWidget* form)
+{
+    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+        QWidget* canvas = field->parentWidget();
+        QCOMPARE(canvas->childAt(field->geometry().center()), field);
+    }
+}
+
+} // namespace takton::testing
+
 // A test program with the real application object and every window created, as at
 // start-up.
 #define TAKTON_GUI_TEST_MAIN(TestClass)                                                   \

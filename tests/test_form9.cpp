@@ -12,27 +12,6 @@
 
 using namespace takton::testing;
 
-namespace {
-
-// "Edit1=5" typed into a field; "Label9=10 B" read from a label.
-std::pair<QByteArray, QString> split(const QString& entry)
-{
-    const qsizetype eq = entry.indexOf('=');
-    return {entry.left(eq).toLatin1(), entry.mid(eq + 1)};
-}
-
-const QString untouched = QStringLiteral("(untouched)");
-const QString zeroDivide = QStringLiteral("Floating point division by zero.");
-const QString invalidOp = QStringLiteral("Invalid floating point operation.");
-const QString overflow = QStringLiteral("Floating point overflow.");
-
-QString notANumber(const QString& typed)
-{
-    return "'" + typed + "' is not a valid floating point value.";
-}
-
-} // namespace
-
 class Form9Test : public QObject {
     Q_OBJECT
 private slots:
@@ -98,13 +77,7 @@ void Form9Test::completeDesign()
     QFETCH(QString, step);
     QFETCH(QStringList, typed);
     QFETCH(QStringList, shown);
-    ModalBoxes boxes;
-    for (const QString& entry : typed)
-        type(&walk, split(entry).first, split(entry).second);
-    press(&walk, step.toLatin1());
-    QCOMPARE(boxes.take(), QStringList{});
-    for (const QString& entry : shown)
-        QCOMPARE(text(&walk, split(entry).first), split(entry).second);
+    runDesignStep(&walk, typed, step, shown);
 }
 
 // Each row starts from a window just created (all state 0), types the fields, runs the
@@ -207,7 +180,7 @@ void Form9Test::stepOutcomes_data()
                                      "Edit15=6", "Edit16=11", "Edit13=0,005", "Edit14=0,01", "Edit17=1000",
                                      "Edit11=50", "Edit20=10", "Edit4=%s", "Edit7=", "Edit8=В", "Edit12=x"}
         << QStringList{"Button1", "Button2", "Button3", "Button4", "Button5", "Button6"} << "Button7"
-        << QStringList{} << QStringList{"Label50=9000 Ом", "Label51="};
+        << QStringList{} << QStringList{"Label50=9000 Ом", "Label51" + u};
 }
 
 void Form9Test::stepOutcomes()
@@ -219,22 +192,7 @@ void Form9Test::stepOutcomes()
     QFETCH(QStringList, labels);
 
     TForm9 form;
-    ModalBoxes boxes;
-    for (const QString& entry : typed)
-        type(&form, split(entry).first, split(entry).second);
-    for (const QString& action : before) {
-        if (action.startsWith("set "))
-            type(&form, split(action.mid(4)).first, split(action.mid(4)).second);
-        else
-            press(&form, action.toLatin1());
-    }
-    for (QLabel* l : form.findChildren<QLabel*>())
-        if (l->text().isEmpty() && l->objectName() != "Label51" && l->objectName() != "Image1")
-            l->setText(untouched);
-    press(&form, step.toLatin1());
-    QCOMPARE(boxes.take(), messages);
-    for (const QString& entry : labels)
-        QCOMPARE(text(&form, split(entry).first), split(entry).second);
+    runStepOutcome(&form, typed, before, step, messages, labels);
 }
 
 void Form9Test::lookAndLayout()
@@ -291,24 +249,12 @@ void Form9Test::focusOrder()
                                "Edit7",  "Edit8",   "Edit9",   "Edit10", "Edit11",  "Edit12", "Button2",
                                "Edit13", "Edit14",  "Button3", "Edit15", "Edit16",  "Button4", "Edit17",
                                "Edit18", "Button5", "Edit19",  "Button6", "Edit20", "Button7", "Edit1"};
-    QStringList order;
-    QWidget* widget = edit(&walk, "Edit1");
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        order << widget->objectName();
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus));
-    }
-    QCOMPARE(order, expected);
+    QCOMPARE(focusChain(edit(&walk, "Edit1"), expected.size()), expected);
 }
 
 void Form9Test::fieldsSitOverTheirCaptionBlanks()
 {
-    QWidget* canvas = edit(&walk, "Edit1")->parentWidget();
-    for (int n = 1; n <= 20; ++n) {
-        QLineEdit* field = edit(&walk, QByteArray("Edit" + QByteArray::number(n)).constData());
-        QCOMPARE(canvas->childAt(field->geometry().center()), field);
-    }
+    expectFieldsOnTop(&walk);
 }
 
 void Form9Test::mainWindowShowsThisCalculator()
