@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), configures
-# into build/ and builds with every core. Shared by run.sh and test.sh.
+# and builds with every core. Shared by run.sh and test.sh.
+#   scripts/prepare.sh [--preset NAME] [extra packages...]
+# builds the "default" preset (build/) unless another is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+preset=default
+if [ "${1:-}" = "--preset" ]; then
+    preset=$2
+    shift 2
+fi
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
           fonts-dejavu-core fonts-wine "$@")
@@ -18,5 +26,5 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
