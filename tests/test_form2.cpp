@@ -20,6 +20,7 @@ private slots:
     void completeDesign();
     void stepOutcomes_data();
     void stepOutcomes();
+    void failedStepKeepsWhatItStoredBefore();
     void errorBoxLooksRight();
     void separatorFollowsRegionalSettings();
     void lookAndLayout();
@@ -156,6 +157,21 @@ void Form2Test::stepOutcomes()
 
     TForm2 form;
     runStepOutcome(&form, typed, before, step, message.isEmpty() ? QStringList{} : QStringList{message}, labels);
+}
+
+// Step 1 stores Um1 before it fails on Edit2; Step 3 then works from that Um1.
+// Step 4 stores both supplies before it fails on a zero current; Step 6 uses them.
+void Form2Test::failedStepKeepsWhatItStoredBefore()
+{
+    TForm2 first;
+    runStepOutcome(&first, {"Edit1=10", "Edit2=", "Edit11=30", "Edit12=25"}, {"Button1"}, "Button3",
+                   {notANumber("")}, {"Label35=10,5...11 B", "Label37=0...0 B", "Label10=" + untouched});
+    TForm2 second;
+    runStepOutcome(&second,
+                   {"Edit17=11", "Edit18=9", "Edit15=0", "Edit16=0,005", "Edit19=1100", "Edit13=50",
+                    "Edit20=1800", "Edit14=40", "Edit21=51000"},
+                   {"Button4", "Button5"}, "Button6", {zeroDivide},
+                   {"Label44=" + untouched, "Label54=39927,2727272727 Ом"});
 }
 
 void Form2Test::errorBoxLooksRight()
