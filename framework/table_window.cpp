@@ -206,15 +206,30 @@ void TableWindow::showEvent(QShowEvent* event)
 {
     if (!placed) {
         placed = true;
-        // The table gives the outer size; the frame, where the window system already
-        // told it, comes off the client area.
-        if (const QWindow* window = windowHandle()) {
-            const QMargins frame = window->frameMargins();
-            resize(spec.outerSize.shrunkBy(frame));
-        }
         move(placeWithin(screen()->availableGeometry(), spec.outerSize, spec.designedPosition));
     }
+    fitFrame();
     QWidget::showEvent(event);
+}
+
+bool TableWindow::event(QEvent* event)
+{
+    if (!frameFitted && placed)
+        fitFrame();
+    return QWidget::event(event);
+}
+
+// The table gives the outer size and the position of the frame. The frame comes off
+// the client area once the window system has told how wide it is, which a window
+// manager does only after the window is mapped; the window is then placed again.
+void TableWindow::fitFrame()
+{
+    const QWindow* window = windowHandle();
+    if (frameFitted || !window || window->frameMargins().isNull())
+        return;
+    frameFitted = true;
+    resize(spec.outerSize.shrunkBy(window->frameMargins()));
+    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), spec.outerSize, spec.designedPosition));
 }
 
 } // namespace takton

@@ -71,17 +71,20 @@ protected:
     void writeRange(std::string_view label, X lower, X upper, QStringView suffix);
 
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QWidget* addControl(const ControlSpec& row);
     void onClick(QWidget* control, std::function<void()> handler);
     void fitCanvas();
     void setLabelText(std::string_view label, const QString& text);
+    void fitFrame();
 
     WindowSpec spec;
     QScrollArea* scroller;
     QWidget* canvas;
     bool placed = false;
+    bool frameFitted = false;
 };
 
 } // namespace takton
