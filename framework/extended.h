@@ -47,15 +47,20 @@ private:
     long double v;
 };
 
-// Rounds to double for storing into a state variable.
+// The smallest magnitude that rounds to infinity as a double: halfway between the
+// largest double and 2^1024. Anything below it rounds to a finite double.
+inline constexpr long double doubleOverflowThreshold = 0x1.fffffffffffff8p1023L;
+
+// Rounds to double for storing into a state variable. The range is checked before
+// converting: converting a value the double cannot hold is undefined in C++.
 inline double store(X x)
 {
-    const double d = static_cast<double>(x.value());
-    if (std::isinf(d))
-        throw EOverflow();
-    if (std::isnan(d))
+    const long double v = x.value();
+    if (std::isnan(v))
         throw EInvalidOp();
-    return d;
+    if (std::fabs(v) >= doubleOverflowThreshold)
+        throw EOverflow();
+    return static_cast<double>(v);
 }
 
 } // namespace takton

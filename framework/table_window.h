@@ -80,11 +80,12 @@ private:
     void setLabelText(std::string_view label, const QString& text);
     void fitFrame();
 
+    // Set before any child exists: creating a child already sends events to `event`.
+    bool placed = false;
+    bool frameFitted = false;
     WindowSpec spec;
     QScrollArea* scroller;
     QWidget* canvas;
-    bool placed = false;
-    bool frameFitted = false;
 };
 
 } // namespace takton

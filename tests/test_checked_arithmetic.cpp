@@ -77,9 +77,15 @@ void CheckedArithmetic::overflowAtStoreKeepsOldValue()
 
 void CheckedArithmetic::roundingToLargestDoubleIsNoOverflow()
 {
-    // Just above DBL_MAX but nearer to it than to the next binade: rounds down.
+    // Just above DBL_MAX but nearer to it than to 2^1024: rounds down.
     const long double slightlyAbove = (long double)DBL_MAX * (1.0L + 1e-18L);
     QCOMPARE(store(slightlyAbove), DBL_MAX);
+    QCOMPARE(store(-slightlyAbove), -DBL_MAX);
+    // The last extended value below the halfway point still fits; the halfway point
+    // itself rounds to even, which is 2^1024, and overflows.
+    QCOMPARE(store(std::nextafter(doubleOverflowThreshold, 0.0L)), DBL_MAX);
+    QCOMPARE(failureOf([] { store(doubleOverflowThreshold); }), Failure::Overflow);
+    QCOMPARE(failureOf([] { store(-doubleOverflowThreshold); }), Failure::Overflow);
 }
 
 void CheckedArithmetic::underflowIsSilent()
