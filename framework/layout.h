@@ -36,7 +36,7 @@ struct Rect {
 };
 
 // The parts of a row that do not depend on the window's class.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     Kind kind = Kind::Label;
     Rect rect;
@@ -53,7 +53,7 @@ struct Control {
     QStringView caption{};
     void (Form::*onClick)() = nullptr;
 
-    constexpr ControlSpec spec() const { return {name, kind, rect, style, caption}; }
+    constexpr ControlRow untyped() const { return {name, kind, rect, style, caption}; }
 };
 
 } // namespace takton

@@ -31,7 +31,7 @@ void placeAt(QWidget* widget, const Rect& r)
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
-QLabel* makeLabel(const ControlSpec& row, QWidget* parent)
+QLabel* makeLabel(const ControlRow& row, QWidget* parent)
 {
     const bool clickable = row.style.link;
     QLabel* label = clickable ? new ClickableLabel(parent) : new QLabel(parent);
@@ -60,22 +60,22 @@ QLabel* makeLabel(const ControlSpec& row, QWidget* parent)
 
 } // namespace
 
-TableWindow::TableWindow(const WindowSpec& windowSpec)
-    : QWidget(nullptr), spec(windowSpec), scroller(new QScrollArea(this)), canvas(new QWidget)
+TableWindow::TableWindow(const WindowProperties& windowProperties)
+    : QWidget(nullptr), properties(windowProperties), scroller(new QScrollArea(this)), canvas(new QWidget)
 {
-    setObjectName(qName(spec.objectName));
-    setWindowTitle(spec.caption.toString());
+    setObjectName(qName(properties.objectName));
+    setWindowTitle(properties.caption.toString());
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint;
-    if (spec.maximizeBox)
+    if (properties.maximizeBox)
         flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
     // Calculators stay open beside the menu but never keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, spec.background);
+    palette.setColor(QPalette::Window, properties.background);
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -89,7 +89,7 @@ TableWindow::TableWindow(const WindowSpec& windowSpec)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
 
-    resize(spec.outerSize);
+    resize(properties.outerSize);
 }
 
 QWidget* TableWindow::control(std::string_view name) const
@@ -100,7 +100,7 @@ QWidget* TableWindow::control(std::string_view name) const
     return widget;
 }
 
-QWidget* TableWindow::addControl(const ControlSpec& row)
+QWidget* TableWindow::addControl(const ControlRow& row)
 {
     QWidget* widget = nullptr;
     switch (row.kind) {
@@ -124,8 +124,8 @@ QWidget* TableWindow::addControl(const ControlSpec& row)
     case Kind::Image: {
         auto* image = new QLabel(canvas);
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!spec.schematic.isEmpty())
-            image->setPixmap(QPixmap::fromImage(loadSchematic(spec.schematic.toString())));
+        if (!properties.schematic.isEmpty())
+            image->setPixmap(QPixmap::fromImage(loadSchematic(properties.schematic.toString())));
         widget = image;
         break;
     }
@@ -206,7 +206,7 @@ void TableWindow::showEvent(QShowEvent* event)
 {
     if (!placed) {
         placed = true;
-        move(placeWithin(screen()->availableGeometry(), spec.outerSize, spec.designedPosition));
+        move(placeWithin(screen()->availableGeometry(), properties.outerSize, properties.designedPosition));
     }
     fitFrame();
     QWidget::showEvent(event);
@@ -228,8 +228,8 @@ void TableWindow::fitFrame()
     if (frameFitted || !window || window->frameMargins().isNull())
         return;
     frameFitted = true;
-    resize(spec.outerSize.shrunkBy(window->frameMargins()));
-    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), spec.outerSize, spec.designedPosition));
+    resize(properties.outerSize.shrunkBy(window->frameMargins()));
+    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), properties.outerSize, properties.designedPosition));
 }
 
 } // namespace takton

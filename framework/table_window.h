@@ -28,7 +28,7 @@ inline constexpr QColor dialogFace{240, 240, 240};
 inline constexpr QColor inactiveCaptionGradient{215, 228, 242}; // pale blue-grey
 } // namespace background
 
-struct WindowSpec {
+struct WindowProperties {
     std::string_view objectName;
     QStringView caption;
     QSize outerSize;
@@ -41,7 +41,7 @@ struct WindowSpec {
 class TableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TableWindow(const WindowSpec& spec);
+    explicit TableWindow(const WindowProperties& properties);
 
     // The control with this objectName; a name missing from the table is a
     // programming error.
@@ -53,7 +53,7 @@ protected:
     {
         auto* self = static_cast<Form*>(this);
         for (const Control<Form>& row : layout) {
-            QWidget* widget = addControl(row.spec());
+            QWidget* widget = addControl(row.untyped());
             if (row.onClick)
                 onClick(widget, [self, handler = row.onClick] { (self->*handler)(); });
         }
@@ -74,7 +74,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QWidget* addControl(const ControlSpec& row);
+    QWidget* addControl(const ControlRow& row);
     void onClick(QWidget* control, std::function<void()> handler);
     void fitCanvas();
     void setLabelText(std::string_view label, const QString& text);
@@ -83,7 +83,7 @@ private:
     // Set before any child exists: creating a child already sends events to `event`.
     bool placed = false;
     bool frameFitted = false;
-    WindowSpec spec;
+    WindowProperties properties;
     QScrollArea* scroller;
     QWidget* canvas;
 };
