@@ -12,7 +12,7 @@ if [ "${1:-}" = "--preset" ]; then
     shift 2
 fi
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
           fonts-dejavu-core fonts-wine "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -3,228 +3,24 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <vector>
+
+#include <mpfr.h>
 
 namespace takton::reference {
 namespace {
 
-using Limbs = std::vector<std::uint32_t>; // least significant first
+// An MPFR number of a fixed precision that frees itself.
+class Number {
+public:
+    explicit Number(mpfr_prec_t precision) { mpfr_init2(value, precision); }
+    ~Number() { mpfr_clear(value); }
+    Number(const Number&) = delete;
+    Number& operator=(const Number&) = delete;
+    operator mpfr_ptr() { return value; }
 
-// ---- Decimal big integers, base 10^9: the exact expansion of a binary value ----
-
-constexpr std::uint64_t decimalBase = 1'000'000'000;
-constexpr std::uint32_t fivePow13 = 1'220'703'125;
-constexpr std::uint32_t twoPow29 = 1u << 29;
-
-void multiplyDecimal(Limbs& a, std::uint64_t factor) // factor < 2^32
-{
-    std::uint64_t carry = 0;
-    for (std::uint32_t& limb : a) {
-        const std::uint64_t t = limb * factor + carry;
-        limb = std::uint32_t(t % decimalBase);
-        carry = t / decimalBase;
-    }
-    for (; carry; carry /= decimalBase)
-        a.push_back(std::uint32_t(carry % decimalBase));
-}
-
-Limbs multiplyDecimal(const Limbs& a, const Limbs& b)
-{
-    Limbs r(a.size() + b.size() + 1, 0);
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        std::uint64_t carry = 0;
-        std::size_t j = 0;
-        for (; j < b.size(); ++j) {
-            const std::uint64_t t = r[i + j] + std::uint64_t(a[i]) * b[j] + carry;
-            r[i + j] = std::uint32_t(t % decimalBase);
-            carry = t / decimalBase;
-        }
-        for (std::size_t k = i + j; carry; ++k) {
-            const std::uint64_t t = r[k] + carry;
-            r[k] = std::uint32_t(t % decimalBase);
-            carry = t / decimalBase;
-        }
-    }
-    while (!r.empty() && r.back() == 0)
-        r.pop_back();
-    return r;
-}
-
-// base^(step x j), kept as they are first needed: the expansions of the extreme
-// exponents then cost one multiplication by the mantissa each.
-const Limbs& cachedPower(std::vector<Limbs>& cache, std::uint32_t base, std::size_t j)
-{
-    if (cache.empty())
-        cache.push_back(Limbs{1});
-    while (cache.size() <= j) {
-        Limbs next = cache.back();
-        multiplyDecimal(next, base);
-        cache.push_back(std::move(next));
-    }
-    return cache[j];
-}
-
-Limbs decimalOf(unsigned __int128 value)
-{
-    Limbs r;
-    for (; value; value /= decimalBase)
-        r.push_back(std::uint32_t(value % decimalBase));
-    return r;
-}
-
-std::string digitsOf(const Limbs& a)
-{
-    if (a.empty())
-        return {};
-    std::string s = std::to_string(a.back());
-    for (std::size_t i = a.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(a[i]);
-        s += std::string(9 - part.size(), '0') + part;
-    }
-    return s;
-}
-
-// ---- Binary big integers, base 2^32: comparing a decimal number with a binary one ----
-
-void multiplyBinary(Limbs& a, std::uint32_t factor)
-{
-    std::uint64_t carry = 0;
-    for (std::uint32_t& limb : a) {
-        const std::uint64_t t = std::uint64_t(limb) * factor + carry;
-        limb = std::uint32_t(t);
-        carry = t >> 32;
-    }
-    if (carry)
-        a.push_back(std::uint32_t(carry));
-}
-
-void addBinary(Limbs& a, std::uint32_t addend)
-{
-    std::uint64_t carry = addend;
-    for (std::size_t i = 0; carry && i < a.size(); ++i) {
-        const std::uint64_t t = a[i] + carry;
-        a[i] = std::uint32_t(t);
-        carry = t >> 32;
-    }
-    if (carry)
-        a.push_back(std::uint32_t(carry));
-}
-
-void multiplyByPowerOfFive(Limbs& a, long long n)
-{
-    for (; n >= 13; n -= 13)
-        multiplyBinary(a, fivePow13);
-    std::uint32_t rest = 1;
-    for (; n > 0; --n)
-        rest *= 5;
-    multiplyBinary(a, rest);
-}
-
-void shiftLeft(Limbs& a, long long bits)
-{
-    if (a.empty() || bits == 0)
-        return;
-    const std::size_t limbs = std::size_t(bits / 32);
-    const unsigned rest = unsigned(bits % 32);
-    if (rest) {
-        std::uint32_t carry = 0;
-        for (std::uint32_t& limb : a) {
-            const std::uint32_t next = limb >> (32 - rest);
-            limb = (limb << rest) | carry;
-            carry = next;
-        }
-        if (carry)
-            a.push_back(carry);
-    }
-    a.insert(a.begin(), limbs, 0);
-}
-
-void trim(Limbs& a)
-{
-    while (!a.empty() && a.back() == 0)
-        a.pop_back();
-}
-
-int compare(Limbs a, Limbs b)
-{
-    trim(a);
-    trim(b);
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (std::size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    return 0;
-}
-
-Limbs binaryOfDigits(const std::string& digits)
-{
-    Limbs a;
-    std::size_t i = 0;
-    const std::size_t head = digits.size() % 9;
-    auto chunk = [&](std::size_t length) {
-        std::uint32_t v = 0;
-        for (std::size_t k = 0; k < length; ++k)
-            v = v * 10 + std::uint32_t(digits[i + k] - '0');
-        i += length;
-        return v;
-    };
-    if (head) {
-        addBinary(a, chunk(head));
-    }
-    while (i < digits.size()) {
-        multiplyBinary(a, std::uint32_t(decimalBase));
-        addBinary(a, chunk(9));
-    }
-    return a;
-}
-
-Limbs binaryOf(unsigned __int128 value)
-{
-    Limbs r;
-    for (; value; value >>= 32)
-        r.push_back(std::uint32_t(value));
-    return r;
-}
-
-// Sign of digits x 10^p - mantissa x 2^e.
-int compareWithBinary(const Scaled& x, unsigned __int128 mantissa, long long e)
-{
-    Limbs a = binaryOfDigits(x.digits);
-    Limbs b = binaryOf(mantissa);
-    if (x.exponent10 >= 0)
-        multiplyByPowerOfFive(a, x.exponent10);
-    else
-        multiplyByPowerOfFive(b, -x.exponent10);
-    const long long twos = x.exponent10 - e;
-    if (twos >= 0)
-        shiftLeft(a, twos);
-    else
-        shiftLeft(b, -twos);
-    return compare(a, b);
-}
-
-// The spacing of extended values is 2^-16445 from zero up to the smallest normal.
-constexpr int leastExponent = LDBL_MIN_EXP - LDBL_MANT_DIG; // -16445
-constexpr std::uint64_t hiddenBit = std::uint64_t(1) << 63;
-
-// c = m x 2^e with e no lower than the denormal spacing.
-void split(long double c, std::uint64_t& m, int& e)
-{
-    if (c == 0) {
-        m = 0;
-        e = leastExponent;
-        return;
-    }
-    int k = 0;
-    const long double f = std::frexp(c, &k);
-    m = std::uint64_t(std::ldexp(f, 64));
-    e = k - 64;
-    if (e < leastExponent) {
-        m >>= (leastExponent - e);
-        e = leastExponent;
-    }
-}
+private:
+    mpfr_t value;
+};
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -242,66 +38,73 @@ Decimal normalised(std::string digits, long long point)
     return {digits, point};
 }
 
+// The first `count` significant digits of x >= 0, rounded to nearest with ties to
+// the even digit (exact when x has no more digits than that).
+Decimal leadingDigits(mpfr_ptr x, long long count)
+{
+    if (mpfr_zero_p(x))
+        return {};
+    mpfr_exp_t point = 0;
+    char* text = mpfr_get_str(nullptr, &point, 10, std::size_t(count), x, MPFR_RNDN);
+    std::string digits(text);
+    mpfr_free_str(text);
+    return normalised(std::move(digits), point);
+}
+
+// All the digits of x >= 0. With x < 2^top and a multiple of 2^-k, x x 10^k is an
+// integer below 2^top x 10^k, so top x log10(2) + k + 1 digits always suffice.
+Decimal allDigits(mpfr_ptr x)
+{
+    if (mpfr_zero_p(x))
+        return {};
+    const long long top = mpfr_get_exp(x);
+    const long long k = std::max(static_cast<long long>(mpfr_min_prec(x)) - top, 0LL);
+    // 0,30103 exceeds log10(2) by 4e-9; truncating toward zero keeps the bound for top < 0.
+    return leadingDigits(x, top * 30103 / 100000 + k + 2);
+}
+
+// The number rounded to the extended format (64-bit significand, ties to even,
+// denormals down to 2^-16445), infinity beyond its largest value.
+void roundToExtended(mpfr_ptr x, const Scaled& number)
+{
+    const std::string text = (number.digits.empty() ? std::string("0") : number.digits) + 'e' +
+                             std::to_string(number.exponent10);
+    const mpfr_exp_t emin = mpfr_get_emin();
+    const mpfr_exp_t emax = mpfr_get_emax();
+    // MPFR significands lie in [1/2, 1): the least denormal is 2^(emin - 1).
+    mpfr_set_emin(LDBL_MIN_EXP - LDBL_MANT_DIG + 1);
+    mpfr_set_emax(LDBL_MAX_EXP);
+    const int inexact = mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN);
+    mpfr_subnormalize(x, inexact, MPFR_RNDN);
+    mpfr_set_emin(emin);
+    mpfr_set_emax(emax);
+}
+
 } // namespace
 
 Decimal exactExpansion(unsigned __int128 mantissa, int exponent)
 {
-    if (mantissa == 0)
-        return {};
-    static std::vector<Limbs> fives, twos;
-    Limbs n;
-    long long shift = 0;
-    if (exponent >= 0) {
-        n = cachedPower(twos, twoPow29, std::size_t(exponent / 29));
-        multiplyDecimal(n, std::uint64_t(1) << (exponent % 29));
-    } else {
-        const int k = -exponent;
-        n = cachedPower(fives, fivePow13, std::size_t(k / 13));
-        std::uint64_t rest = 1;
-        for (int i = 0; i < k % 13; ++i)
-            rest *= 5;
-        multiplyDecimal(n, rest);
-        shift = k; // m x 2^-k = m x 5^k / 10^k
-    }
-    n = multiplyDecimal(n, decimalOf(mantissa));
-    const std::string digits = digitsOf(n);
-    return normalised(digits, static_cast<long long>(digits.size()) - shift);
+    static_assert(sizeof(unsigned long) == 8);
+    Number x(128);
+    mpfr_set_ui(x, static_cast<unsigned long>(mantissa >> 64), MPFR_RNDN);
+    mpfr_mul_2ui(x, x, 64, MPFR_RNDN);
+    mpfr_add_ui(x, x, static_cast<unsigned long>(mantissa), MPFR_RNDN);
+    mpfr_mul_2si(x, x, exponent, MPFR_RNDN);
+    return allDigits(x);
 }
 
 Decimal exactExpansion(long double v)
 {
-    std::uint64_t m = 0;
-    int e = 0;
-    split(std::fabs(v), m, e);
-    return exactExpansion(m, e);
-}
-
-Decimal roundedHalfEven(const Decimal& d, int significant)
-{
-    if (d.digits.size() <= std::size_t(significant))
-        return d;
-    std::string kept = d.digits.substr(0, std::size_t(significant));
-    const char next = d.digits[std::size_t(significant)];
-    const bool moreAfter = d.digits.size() > std::size_t(significant) + 1; // no trailing zeros
-    const bool up = next > '5' || (next == '5' && (moreAfter || (kept.back() - '0') % 2 == 1));
-    long long point = d.point;
-    if (up) {
-        std::size_t i = kept.size();
-        while (i > 0 && kept[i - 1] == '9')
-            kept[--i] = '0';
-        if (i == 0) {
-            kept.insert(kept.begin(), '1');
-            ++point;
-        } else {
-            ++kept[i - 1];
-        }
-    }
-    return normalised(kept, point);
+    Number x(LDBL_MANT_DIG);
+    mpfr_set_ld(x, std::fabs(v), MPFR_RNDN);
+    return allDigits(x);
 }
 
 Decimal labelDecimal(long double v)
 {
-    return roundedHalfEven(exactExpansion(v), 15);
+    Number x(LDBL_MANT_DIG);
+    mpfr_set_ld(x, std::fabs(v), MPFR_RNDN);
+    return leadingDigits(x, 15);
 }
 
 QString labelText(long double v, QChar separator)
@@ -335,32 +138,16 @@ QString labelText(long double v, QChar separator)
 
 bool isNearestExtended(const Scaled& number, long double c)
 {
-    std::uint64_t m = 0;
-    int e = 0;
-    split(c, m, e);
-    const unsigned __int128 wide = m;
-    const bool even = m % 2 == 0;
-    // Halfway to the next value up.
-    const int above = compareWithBinary(number, 2 * wide + 1, e - 1L);
-    if (above > 0 || (above == 0 && !even))
-        return false;
-    if (m == 0)
-        return true;
-    // Halfway to the next value down: a quarter step below a power of two.
-    const int below = (m == hiddenBit && e > leastExponent)
-                          ? compareWithBinary(number, 4 * wide - 1, e - 2L)
-                          : compareWithBinary(number, 2 * wide - 1, e - 1L);
-    return below > 0 || (below == 0 && even);
+    Number x(LDBL_MANT_DIG);
+    roundToExtended(x, number);
+    return mpfr_number_p(x) && mpfr_cmp_ld(x, c) == 0;
 }
 
 bool beyondExtended(const Scaled& number)
 {
-    std::uint64_t m = 0;
-    int e = 0;
-    split(LDBL_MAX, m, e);
-    // The midpoint above the largest value rounds to the even neighbour, which is
-    // beyond the range.
-    return compareWithBinary(number, 2 * (unsigned __int128)m + 1, e - 1L) >= 0;
+    Number x(LDBL_MANT_DIG);
+    roundToExtended(x, number);
+    return mpfr_inf_p(x);
 }
 
 std::optional<ReadNumber> readField(const QString& text, QChar separator)

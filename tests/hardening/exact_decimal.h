@@ -1,9 +1,9 @@
 #pragma once
-// An exact reference for numeric text, built on big integers only: the decimal
-// expansion of a binary value, decimal rounding half to even, the 15-digit text a
-// label must show, and whether an extended value is the one nearest to a decimal
-// number. It shares nothing with the program's own conversions (no to_chars, no
-// strtold), so a fault in those cannot hide in it.
+// An exact reference for numeric text, its arithmetic done by GNU MPFR: the decimal
+// expansion of a binary value, the 15-digit text a label must show (rounded half to
+// even), and whether an extended value is the one nearest to a decimal number. It
+// shares nothing with the program's own conversions (no to_chars, no strtold), so a
+// fault in those cannot hide in it.
 
 #include <QChar>
 #include <QString>
@@ -26,14 +26,12 @@ Decimal exactExpansion(unsigned __int128 mantissa, int exponent);
 // The exact value of |v|; v finite.
 Decimal exactExpansion(long double v);
 
-// Rounds to at most `significant` digits, ties to the even digit.
-Decimal roundedHalfEven(const Decimal& d, int significant);
-
 // The label text of v: 15 significant digits, plain form from 0,0001 up to fifteen
 // integer digits, E notation outside, with this decimal separator.
 QString labelText(long double v, QChar separator);
 
-// The decimal that the label text of v stands for (v rounded to 15 digits).
+// The decimal that the label text of v stands for (|v| rounded to 15 digits, ties to
+// the even digit).
 Decimal labelDecimal(long double v);
 
 // |number| = digits x 10^exponent10 (digits may carry leading zeros; empty means zero).
