@@ -165,6 +165,44 @@ inline void runStepOutcome(QWidget* form, const QStringList& typed, const QStrin
     expectLabels(form, labels);
 }
 
+// Data-driven forms of the two runners: a design walk is a table of steps on one
+// window; an outcome table gives each row a window of its own.
+inline void addDesignStepColumns()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("shown");
+}
+
+inline void runDesignStepRow(QWidget* form)
+{
+    QFETCH(QString, step);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, shown);
+    runDesignStep(form, typed, step, shown);
+}
+
+inline void addStepOutcomeColumns()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("labels");
+}
+
+template <class Form>
+void runStepOutcomeRow()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, before);
+    QFETCH(QString, step);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, labels);
+    Form form;
+    runStepOutcome(&form, typed, before, step, messages, labels);
+}
+
 // The names Tab visits from `first` on, `count` of them.
 inline QStringList focusChain(QWidget* first, qsizetype count)
 {

@@ -37,9 +37,7 @@ private:
 
 void Form2Test::completeDesign_data()
 {
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QStringList>("shown");
+    addDesignStepColumns();
     QTest::newRow("Step 1") << "Button1" << QStringList{"Edit1=10", "Edit2=8"}
                             << QStringList{"Label10=20 B", "Label12=16 B", "Label14=10 B", "Label16=8 B"};
     QTest::newRow("Step 2") << "Button2" << QStringList{"Edit7=0,1", "Edit9=2", "Edit8=0,05", "Edit10=1,5"}
@@ -59,104 +57,90 @@ void Form2Test::completeDesign_data()
 
 void Form2Test::completeDesign()
 {
-    QFETCH(QString, step);
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, shown);
-    runDesignStep(&walk, typed, step, shown);
+    runDesignStepRow(&walk);
 }
 
 // Each row starts from a window just created (all state 0), types the fields, presses
 // the earlier steps, then presses `step` with every label marked untouched.
 void Form2Test::stepOutcomes_data()
 {
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("labels");
+    addStepOutcomeColumns();
 
     const QString u = "=" + untouched;
 
     QTest::newRow("step 1, bad first field changes nothing")
         << QStringList{"Edit1=10 В", "Edit2=8"} << QStringList{} << "Button1"
-        << "'10 В' is not a valid floating point value."
+        << QStringList{"'10 В' is not a valid floating point value."}
         << QStringList{"Label10" + u, "Label12" + u, "Label14" + u, "Label16" + u};
     QTest::newRow("step 1, bad second field stores Um1 but writes nothing")
         << QStringList{"Edit1=10", "Edit2=", "Edit11=1", "Edit12=1"} << QStringList{} << "Button1"
-        << "'' is not a valid floating point value."
+        << QStringList{"'' is not a valid floating point value."}
         << QStringList{"Label10" + u, "Label12" + u, "Label14" + u, "Label16" + u};
     QTest::newRow("step 1, amplitude doubled beyond double")
-        << QStringList{"Edit1=1e308", "Edit2=8"} << QStringList{} << "Button1" << overflow
+        << QStringList{"Edit1=1e308", "Edit2=8"} << QStringList{} << "Button1" << QStringList{overflow}
         << QStringList{"Label10" + u, "Label12" + u};
     QTest::newRow("step 1, typed value beyond double")
-        << QStringList{"Edit1=1e400", "Edit2=8"} << QStringList{} << "Button1" << overflow
+        << QStringList{"Edit1=1e400", "Edit2=8"} << QStringList{} << "Button1" << QStringList{overflow}
         << QStringList{"Label10" + u};
     QTest::newRow("step 1, negative amplitude used as typed")
-        << QStringList{"Edit1=-5", "Edit2=8"} << QStringList{} << "Button1" << ""
+        << QStringList{"Edit1=-5", "Edit2=8"} << QStringList{} << "Button1" << QStringList{}
         << QStringList{"Label10=-10 B", "Label14=-5 B"};
     QTest::newRow("step 1, typed amplitude re-formatted")
-        << QStringList{"Edit1=10,0", "Edit2= 8 "} << QStringList{} << "Button1" << ""
+        << QStringList{"Edit1=10,0", "Edit2= 8 "} << QStringList{} << "Button1" << QStringList{}
         << QStringList{"Label14=10 B", "Label16=8 B"};
     QTest::newRow("step 2, bad third field keeps T2's labels")
         << QStringList{"Edit7=0,1", "Edit9=2", "Edit8=x", "Edit10=1,5"} << QStringList{} << "Button2"
-        << "'x' is not a valid floating point value."
+        << QStringList{"'x' is not a valid floating point value."}
         << QStringList{"Label26=0,07 А", "Label30=20 мкА", "Label28" + u, "Label32" + u};
     QTest::newRow("step 3 before step 1 shows zero ranges")
-        << QStringList{"Edit11=30", "Edit12=25"} << QStringList{} << "Button3" << ""
+        << QStringList{"Edit11=30", "Edit12=25"} << QStringList{} << "Button3" << QStringList{}
         << QStringList{"Label35=0...0 B", "Label37=0...0 B", "Label40=30 B", "Label42=12,5 B"};
     QTest::newRow("step 3 uses the stored amplitudes, not the fields")
         << QStringList{"Edit1=10", "Edit2=8", "Edit11=30", "Edit12=25"} << QStringList{"Button1", "set Edit1=20"}
-        << "Button3" << "" << QStringList{"Label35=10,5...11 B"};
+        << "Button3" << QStringList{} << QStringList{"Label35=10,5...11 B"};
     QTest::newRow("step 3, bad first field still writes the ranges")
         << QStringList{"Edit1=10", "Edit2=8", "Edit11=", "Edit12=25"} << QStringList{"Button1"} << "Button3"
-        << "'' is not a valid floating point value."
+        << QStringList{"'' is not a valid floating point value."}
         << QStringList{"Label35=10,5...11 B", "Label37=9,2...10 B", "Label40" + u, "Label42" + u};
     QTest::newRow("step 3, bad second field")
         << QStringList{"Edit11=30", "Edit12=25,5,"} << QStringList{} << "Button3"
-        << "'25,5,' is not a valid floating point value." << QStringList{"Label40=30 B", "Label42" + u};
+        << QStringList{"'25,5,' is not a valid floating point value."} << QStringList{"Label40=30 B", "Label42" + u};
     QTest::newRow("step 4, bad last field writes nothing")
         << QStringList{"Edit17=11", "Edit18=9", "Edit15=0,01", "Edit16=abc"} << QStringList{} << "Button4"
-        << "'abc' is not a valid floating point value." << QStringList{"Label44" + u, "Label46" + u};
+        << QStringList{"'abc' is not a valid floating point value."} << QStringList{"Label44" + u, "Label46" + u};
     QTest::newRow("step 4, zero current of T1")
         << QStringList{"Edit17=11", "Edit18=9", "Edit15=0", "Edit16=0,005"} << QStringList{} << "Button4"
-        << zeroDivide << QStringList{"Label44" + u, "Label46" + u};
+        << QStringList{zeroDivide} << QStringList{"Label44" + u, "Label46" + u};
     QTest::newRow("step 4, zero supply over zero current")
         << QStringList{"Edit17=0", "Edit18=9", "Edit15=0", "Edit16=0,005"} << QStringList{} << "Button4"
-        << invalidOp << QStringList{"Label44" + u, "Label46" + u};
+        << QStringList{invalidOp} << QStringList{"Label44" + u, "Label46" + u};
     QTest::newRow("step 4, negative zero current of T2 after Rк1 written")
         << QStringList{"Edit17=11", "Edit18=9", "Edit15=0,01", "Edit16=-0"} << QStringList{} << "Button4"
-        << zeroDivide << QStringList{"Label44=1100 Ом", "Label46" + u};
+        << QStringList{zeroDivide} << QStringList{"Label44=1100 Ом", "Label46" + u};
     QTest::newRow("step 5, bad Rк2 keeps the Rб2 range")
         << QStringList{"Edit19=1100", "Edit13=50", "Edit20=1,8к", "Edit14=40"} << QStringList{} << "Button5"
-        << "'1,8к' is not a valid floating point value." << QStringList{"Label49=55000 Ом", "Label51" + u};
+        << QStringList{"'1,8к' is not a valid floating point value."} << QStringList{"Label49=55000 Ом", "Label51" + u};
     QTest::newRow("step 6 before step 4: 0/0")
-        << QStringList{"Edit21=51000"} << QStringList{} << "Button6" << invalidOp << QStringList{"Label54" + u};
+        << QStringList{"Edit21=51000"} << QStringList{} << "Button6" << QStringList{invalidOp} << QStringList{"Label54" + u};
     QTest::newRow("step 6 with zero Ек1 from step 4")
         << QStringList{"Edit17=0", "Edit18=9", "Edit15=1", "Edit16=1", "Edit21=51000"} << QStringList{"Button4"}
-        << "Button6" << zeroDivide << QStringList{"Label54" + u};
+        << "Button6" << QStringList{zeroDivide} << QStringList{"Label54" + u};
     QTest::newRow("step 7 before step 5 uses Rк1 = 0")
-        << QStringList{"Edit4=1000", "Edit22=240000"} << QStringList{} << "Button7" << ""
+        << QStringList{"Edit4=1000", "Edit22=240000"} << QStringList{} << "Button7" << QStringList{}
         << QStringList{"Label57=4,62962962962963 нФ"};
     QTest::newRow("step 7 with Rб2 + Rк1 = 0")
-        << QStringList{"Edit4=1000", "Edit22=0"} << QStringList{} << "Button7" << zeroDivide
+        << QStringList{"Edit4=1000", "Edit22=0"} << QStringList{} << "Button7" << QStringList{zeroDivide}
         << QStringList{"Label57" + u};
     QTest::newRow("step 7 with zero period and zero resistance")
-        << QStringList{"Edit4=0", "Edit22=0"} << QStringList{} << "Button7" << invalidOp << QStringList{"Label57" + u};
+        << QStringList{"Edit4=0", "Edit22=0"} << QStringList{} << "Button7" << QStringList{invalidOp} << QStringList{"Label57" + u};
     QTest::newRow("fields no step reads never fail")
-        << QStringList{"Edit6=%s%n", "Edit23=", "Edit4=1000", "Edit22=240000"} << QStringList{} << "Button7" << ""
+        << QStringList{"Edit6=%s%n", "Edit23=", "Edit4=1000", "Edit22=240000"} << QStringList{} << "Button7" << QStringList{}
         << QStringList{"Label5" + u};
 }
 
 void Form2Test::stepOutcomes()
 {
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, before);
-    QFETCH(QString, step);
-    QFETCH(QString, message);
-    QFETCH(QStringList, labels);
-
-    TForm2 form;
-    runStepOutcome(&form, typed, before, step, message.isEmpty() ? QStringList{} : QStringList{message}, labels);
+    runStepOutcomeRow<TForm2>();
 }
 
 // Step 1 stores Um1 before it fails on Edit2; Step 3 then works from that Um1.

@@ -33,9 +33,7 @@ private:
 
 void Form9Test::completeDesign_data()
 {
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QStringList>("shown");
+    addDesignStepColumns();
     QTest::newRow("Step 1: ratings twice the amplitudes")
         << "Button1" << QStringList{"Edit1=5", "Edit2=10"}
         << QStringList{"Label9=10 B", "Label12=20 B", "Label14=5 B", "Label16=10 B"};
@@ -74,10 +72,7 @@ void Form9Test::completeDesign_data()
 
 void Form9Test::completeDesign()
 {
-    QFETCH(QString, step);
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, shown);
-    runDesignStep(&walk, typed, step, shown);
+    runDesignStepRow(&walk);
 }
 
 // Each row starts from a window just created (all state 0), types the fields, runs the
@@ -85,11 +80,7 @@ void Form9Test::completeDesign()
 // label untouched and presses `step`. `messages` are all the boxes shown on the way.
 void Form9Test::stepOutcomes_data()
 {
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("labels");
+    addStepOutcomeColumns();
 
     const QString u = "=" + untouched;
     const QStringList step6Fields{"Edit3=7", "Edit18=1000", "Edit19=9000"};
@@ -185,14 +176,7 @@ void Form9Test::stepOutcomes_data()
 
 void Form9Test::stepOutcomes()
 {
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, before);
-    QFETCH(QString, step);
-    QFETCH(QStringList, messages);
-    QFETCH(QStringList, labels);
-
-    TForm9 form;
-    runStepOutcome(&form, typed, before, step, messages, labels);
+    runStepOutcomeRow<TForm9>();
 }
 
 void Form9Test::lookAndLayout()
