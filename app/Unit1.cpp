@@ -55,7 +55,6 @@ TForm1::TForm1()
                    .background = background::inactiveCaptionGradient})
 {
     build(controls);
-    setAttribute(Qt::WA_QuitOnClose, true);
     setFocusOrder({"Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7",
                    "Button8", "Button9", "Button10", "Button11"});
 }

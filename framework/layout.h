@@ -22,7 +22,6 @@ struct Style {
 };
 
 namespace style {
-inline constexpr Style plain{};
 inline constexpr Style bold{.bold = true};
 inline constexpr Style wordWrap{.wordWrap = true};
 inline constexpr Style tahoma13{.face = Face::Tahoma, .pixelSize = 13};
