@@ -2,6 +2,10 @@
 
 #include "Unit1.h"
 #include "Unit2.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
 #include "Unit9.h"
 
 #include <utility>
@@ -23,6 +27,10 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
     row<TForm2, Form2>("Form2", "Button1"),
+    row<TForm3, Form3>("Form3", "Button2"),
+    row<TForm5, Form5>("Form5", "Button4"),
+    row<TForm6, Form6>("Form6", "Button5"),
+    row<TForm7, Form7>("Form7", "Button6"),
     row<TForm9, Form9>("Form9", "Button8"),
 };
 
