@@ -95,7 +95,7 @@ void Form8Test::stepOutcomes_data()
     QTest::newRow("fields no step reads never fail")
         << QStringList{"Edit1=5", "Edit2=10", "Edit5=0,1", "Edit9=2", "Edit6=0,05", "Edit11=1,5", "Edit13=0,003",
                        "Edit15=6", "Edit16=9", "Edit14=0,004", "Edit17=1000", "Edit10=50", "Edit18=1000", "Edit12=40",
-                       "Edit21=10", "Edit20=19000", "Edit4=+85", "Edit7=", "Edit8=30 В"} + step6
+                       "Edit21=10", "Edit20=19000", "Edit4=+85 °C", "Edit7=", "Edit8=30 В"} + step6
         << QStringList{"Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7"} << "Button8"
         << QStringList{} << QStringList{"Label48=10 нФ", "Label50=15 B", "Label51" + u};
 }
