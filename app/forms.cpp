@@ -6,7 +6,9 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "Unit8.h"
 #include "Unit9.h"
+#include "Unit11.h"
 
 #include <utility>
 
@@ -31,7 +33,9 @@ constexpr RegisteredWindow registry[] = {
     row<TForm5, Form5>("Form5", "Button4"),
     row<TForm6, Form6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),
+    row<TForm8, Form8>("Form8", "Button7"),
     row<TForm9, Form9>("Form9", "Button8"),
+    row<TForm11, Form11>("Form11", "Button11"),
 };
 
 } // namespace
