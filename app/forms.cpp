@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
@@ -30,6 +31,7 @@ constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
     row<TForm2, Form2>("Form2", "Button1"),
     row<TForm3, Form3>("Form3", "Button2"),
+    row<TForm4, Form4>("Form4", "Button3"),
     row<TForm5, Form5>("Form5", "Button4"),
     row<TForm6, Form6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),
