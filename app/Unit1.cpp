@@ -1,8 +1,7 @@
 #include "Unit1.h"
 
-#include "Unit2.h"
-#include "Unit9.h"
 #include "error_reporting.h"
+#include "forms.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -36,20 +35,16 @@ constexpr Control<TForm1> controls[] = {
     {.name = "Label4", .kind = Kind::Label, .rect = {218, 428, 86, 18}, .style = style::link, .caption = u"search.rsl.ru", .onClick = &TForm1::Label4Click},
 };
 
-// Shows a calculator without touching what it holds; one not built yet does nothing.
-void showCalculator(QWidget* window)
-{
-    if (!window)
-        return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace
 
+// Lets the compiler check every control name this window uses.
+consteval const auto& layoutOf(const TForm1*)
+{
+    return controls;
+}
+
 TForm1::TForm1()
-    : TableWindow({.objectName = "Form1",
+    : TableWindowOf({.objectName = "Form1",
                    .caption = applicationTitle,
                    .outerSize = {1029, 510},
                    .background = background::inactiveCaptionGradient})
@@ -59,16 +54,24 @@ TForm1::TForm1()
                    "Button8", "Button9", "Button10", "Button11"});
 }
 
-void TForm1::Button1Click() { showCalculator(Form2); }
-void TForm1::Button2Click() { showCalculator(nullptr); }
-void TForm1::Button3Click() { showCalculator(nullptr); }
-void TForm1::Button4Click() { showCalculator(nullptr); }
-void TForm1::Button5Click() { showCalculator(nullptr); }
-void TForm1::Button6Click() { showCalculator(nullptr); }
-void TForm1::Button7Click() { showCalculator(nullptr); }
-void TForm1::Button8Click() { showCalculator(Form9); }
-void TForm1::Button9Click() { showCalculator(nullptr); }
-void TForm1::Button11Click() { showCalculator(nullptr); }
+void TForm1::Button1Click() { showCalculator("Button1"); }
+void TForm1::Button2Click() { showCalculator("Button2"); }
+void TForm1::Button3Click() { showCalculator("Button3"); }
+void TForm1::Button4Click() { showCalculator("Button4"); }
+void TForm1::Button5Click() { showCalculator("Button5"); }
+void TForm1::Button6Click() { showCalculator("Button6"); }
+void TForm1::Button7Click() { showCalculator("Button7"); }
+void TForm1::Button8Click() { showCalculator("Button8"); }
+void TForm1::Button9Click() { showCalculator("Button9"); }
+void TForm1::Button11Click() { showCalculator("Button11"); }
+
+// Shows a calculator without touching what it holds, on the screen of the menu; a
+// variant whose window is not built yet does nothing.
+void TForm1::showCalculator(ControlName<TForm1, Kind::Button> button)
+{
+    if (TableWindow* window = calculatorOfButton(button.name))
+        window->present(this);
+}
 
 void TForm1::Button10Click()
 {

@@ -2,9 +2,9 @@
 // The main window: the menu of circuit variants, the source of the design method and
 // a link to the book in a library catalogue.
 
-#include "table_window.h"
+#include "calculator.h"
 
-class TForm1 : public takton::TableWindow {
+class TForm1 : public takton::TableWindowOf<TForm1> {
     Q_OBJECT
 public:
     TForm1();
@@ -23,6 +23,8 @@ public:
     void Label4Click();
 
 protected:
+    void showCalculator(takton::ControlName<TForm1, takton::Kind::Button> button);
+
     // Closing the menu ends the program, whatever calculators are open.
     void closeEvent(QCloseEvent* event) override;
 };

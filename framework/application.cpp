@@ -8,6 +8,9 @@ namespace takton {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("takton"));
+    // Only closing the main window ends the program: no message box, dialog or
+    // calculator closing last may end it.
+    setQuitOnLastWindowClosed(false);
     loadApplicationFonts();
     refreshDecimalSeparator();
 }

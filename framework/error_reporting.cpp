@@ -46,7 +46,7 @@ QString withClosingFullStop(const QString& message)
     return message;
 }
 
-void runReported(const std::function<void()>& handler)
+void runReported(const std::function<void()>& handler, QWidget* owner)
 {
     std::exception_ptr failure;
     try {
@@ -56,7 +56,7 @@ void runReported(const std::function<void()>& handler)
         failure = std::current_exception();
     }
     if (failure)
-        showErrorBox(withClosingFullStop(messageOf(failure)), QApplication::activeWindow());
+        showErrorBox(withClosingFullStop(messageOf(failure)), owner);
 }
 
 void showErrorBox(const QString& text, QWidget* parent)

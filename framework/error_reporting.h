@@ -15,7 +15,9 @@ namespace takton {
 // The caption of every message box and dialog.
 inline constexpr QStringView applicationTitle = u"\u0422\u0430\u043A\u0442\u043E\u043D"; // Тактон
 
-void runReported(const std::function<void()>& handler);
+// `owner` is the window whose handler ran: the box is centred on it and gives the
+// focus back to it.
+void runReported(const std::function<void()>& handler, QWidget* owner);
 
 // The text a failure is shown with.
 QString messageOf(const std::exception_ptr& failure);

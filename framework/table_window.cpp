@@ -58,6 +58,38 @@ QLabel* makeLabel(const ControlRow& row, QWidget* parent)
     return label;
 }
 
+// The colours every window is designed in, whatever the desktop theme: dark text on
+// light faces and white fields.
+QPalette designedPalette(const QColor& background)
+{
+    QPalette palette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, background);
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::AlternateBase, QColor(245, 245, 245));
+        palette.setColor(group, QPalette::Text, Qt::black);
+        palette.setColor(group, QPalette::Button, background::dialogFace);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+        palette.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        palette.setColor(group, QPalette::ToolTipText, Qt::black);
+        palette.setColor(group, QPalette::Light, Qt::white);
+        palette.setColor(group, QPalette::Midlight, QColor(227, 227, 227));
+        palette.setColor(group, QPalette::Mid, QColor(160, 160, 160));
+        palette.setColor(group, QPalette::Dark, QColor(105, 105, 105));
+        palette.setColor(group, QPalette::Shadow, Qt::black);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, background);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(109, 109, 109));
+    palette.setColor(QPalette::Disabled, QPalette::Base, background::dialogFace);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
+    palette.setColor(QPalette::Disabled, QPalette::Button, background::dialogFace);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(109, 109, 109));
+    return palette;
+}
+
 } // namespace
 
 TableWindow::TableWindow(const WindowProperties& windowProperties)
@@ -71,12 +103,7 @@ TableWindow::TableWindow(const WindowProperties& windowProperties)
     if (properties.maximizeBox)
         flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
-    // Calculators stay open beside the menu but never keep the program running.
-    setAttribute(Qt::WA_QuitOnClose, false);
-
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, properties.background);
-    setPalette(palette);
+    setPalette(designedPalette(properties.background));
     setAutoFillBackground(true);
 
     // The scroll area itself never takes the focus: Tab visits the listed controls only.
@@ -89,7 +116,8 @@ TableWindow::TableWindow(const WindowProperties& windowProperties)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
 
-    resize(properties.outerSize);
+    outerSize = properties.outerSize;
+    resize(outerSize);
 }
 
 QWidget* TableWindow::control(std::string_view name) const
@@ -102,6 +130,7 @@ QWidget* TableWindow::control(std::string_view name) const
 
 QWidget* TableWindow::addControl(const ControlRow& row)
 {
+    rows.push_back(row);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case Kind::Label:
@@ -138,7 +167,8 @@ QWidget* TableWindow::addControl(const ControlRow& row)
 
 void TableWindow::onClick(QWidget* control, std::function<void()> handler)
 {
-    auto run = [handler = std::move(handler)] { runReported(handler); };
+    // The window whose step failed owns the error box.
+    auto run = [this, handler = std::move(handler)] { runReported(handler, this); };
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         connect(button, &QAbstractButton::clicked, this, run);
     else if (auto* label = qobject_cast<ClickableLabel*>(control))
@@ -160,8 +190,9 @@ void TableWindow::fitCanvas()
     nameFieldsAfterCaptions(canvas);
 }
 
-void TableWindow::setFocusOrder(std::initializer_list<std::string_view> names)
+void TableWindow::setFocusOrder(std::span<const std::string_view> names)
 {
+    focusNames.assign(names.begin(), names.end());
     for (QWidget* child : canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setFocusPolicy(Qt::NoFocus);
     QWidget* previous = nullptr;
@@ -202,11 +233,26 @@ void TableWindow::writeRange(std::string_view label, X lower, X upper, QStringVi
     setLabelText(label, FloatToStr(lower.value()) + unit::rangeSeparator.toString() + FloatToStr(upper.value()) + suffix.toString());
 }
 
+void TableWindow::present(const QWidget* beside)
+{
+    if (!placed && beside && beside->screen())
+        setScreen(beside->screen());
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void TableWindow::showEvent(QShowEvent* event)
 {
     if (!placed) {
         placed = true;
-        move(placeWithin(screen()->availableGeometry(), properties.outerSize, properties.designedPosition));
+        // A window taller or wider than the screen would hide its lowest steps for
+        // good: it opens no larger than the screen and its content scrolls.
+        const QRect available = screen()->availableGeometry();
+        outerSize = properties.outerSize.boundedTo(available.size());
+        resize(outerSize);
+        move(placeWithin(available, outerSize, properties.designedPosition));
     }
     fitFrame();
     QWidget::showEvent(event);
@@ -228,8 +274,8 @@ void TableWindow::fitFrame()
     if (frameFitted || !window || window->frameMargins().isNull())
         return;
     frameFitted = true;
-    resize(properties.outerSize.shrunkBy(window->frameMargins()));
-    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), properties.outerSize, properties.designedPosition));
+    resize(outerSize.shrunkBy(window->frameMargins()));
+    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), outerSize, properties.designedPosition));
 }
 
 } // namespace takton

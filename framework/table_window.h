@@ -12,10 +12,10 @@
 #include <QSize>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -47,6 +47,15 @@ public:
     // programming error.
     QWidget* control(std::string_view name) const;
 
+    // The rows the window was built from, and the controls Tab visits, in order.
+    const std::vector<ControlRow>& layoutRows() const { return rows; }
+    const std::vector<std::string_view>& focusOrder() const { return focusNames; }
+    const WindowProperties& windowProperties() const { return properties; }
+
+    // Shows the window on the screen of `beside` (the first time), restores it if it
+    // was minimized, and brings it to the front. Fields, labels and state stay.
+    void present(const QWidget* beside);
+
 protected:
     template <class Form, std::size_t N>
     void build(const Control<Form> (&layout)[N])
@@ -61,7 +70,7 @@ protected:
     }
 
     // Tab cycles through exactly these controls, in this order.
-    void setFocusOrder(std::initializer_list<std::string_view> names);
+    void setFocusOrder(std::span<const std::string_view> names);
 
     // Reading a field: its text converted and rounded to a stored double.
     double read(std::string_view edit) const;
@@ -84,6 +93,9 @@ private:
     bool placed = false;
     bool frameFitted = false;
     WindowProperties properties;
+    QSize outerSize; // the designed size, shrunk to the screen it first opens on
+    std::vector<ControlRow> rows;
+    std::vector<std::string_view> focusNames;
     QScrollArea* scroller;
     QWidget* canvas;
 };

@@ -139,9 +139,9 @@ void MainWindow::linkOpensTheCatalogue()
 void MainWindow::anyFailureOfAHandlerIsReported()
 {
     ModalBoxes boxes;
-    takton::runReported([] { throw std::bad_alloc(); });
-    takton::runReported([] { throw takton::EZeroDivide(); });
-    takton::runReported([] {});
+    takton::runReported([] { throw std::bad_alloc(); }, Form1);
+    takton::runReported([] { throw takton::EZeroDivide(); }, Form1);
+    takton::runReported([] {}, Form1);
     QCOMPARE(boxes.take(), QStringList({"std::bad_alloc.", "Floating point division by zero."}));
 }
 

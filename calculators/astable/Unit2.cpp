@@ -102,8 +102,14 @@ constexpr Control<TForm2> controls[] = {
 
 } // namespace
 
+// Lets the compiler check every control name the steps and the focus order use.
+consteval const auto& layoutOf(const TForm2*)
+{
+    return controls;
+}
+
 TForm2::TForm2()
-    : TableWindow({.objectName = "Form2",
+    : Calculator({.objectName = "Form2",
                    .caption = u"С двумя источниками коллекторного питания, резистивной и ёмкостной связями",
                    .outerSize = {1212, 997},
                    .designedPosition = QPoint(369, 827),

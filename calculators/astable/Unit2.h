@@ -3,9 +3,9 @@
 // T1 (p-n-p) on -Ек1, T2 (n-p-n) on +Ек2, C from T1's collector to T2's base, R from
 // T2's collector back to T1's base.
 
-#include "table_window.h"
+#include "calculator.h"
 
-class TForm2 : public takton::TableWindow {
+class TForm2 : public takton::Calculator<TForm2> {
     Q_OBJECT
 public:
     TForm2();

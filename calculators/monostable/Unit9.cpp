@@ -95,8 +95,14 @@ constexpr Control<TForm9> controls[] = {
 
 } // namespace
 
+// Lets the compiler check every control name the steps and the focus order use.
+consteval const auto& layoutOf(const TForm9*)
+{
+    return controls;
+}
+
 TForm9::TForm9()
-    : TableWindow({.objectName = "Form9",
+    : Calculator({.objectName = "Form9",
                    .caption = u"Ждущий мультивибратор с запуском положительным импульсом",
                    .outerSize = {1206, 877},
                    .schematic = u":/schematics/form9.jpg"})

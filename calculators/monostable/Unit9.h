@@ -3,9 +3,9 @@
 // on +Ек2, collector-to-base coupling through C1 and C2, both base resistors returned
 // to -Ек1, and the trigger pulse brought through C3 to T2's base.
 
-#include "table_window.h"
+#include "calculator.h"
 
-class TForm9 : public takton::TableWindow {
+class TForm9 : public takton::Calculator<TForm9> {
     Q_OBJECT
 public:
     TForm9();

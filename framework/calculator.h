@@ -1,0 +1,66 @@
+#pragma once
+// A window whose steps and focus order name their controls by strings that the
+// compiler checks against the window's layout table: a misspelt name, or a label
+// named where a field is read, fails the build instead of failing in front of the
+// user.
+//
+// The unit that defines the table makes it known next to it:
+//     consteval const auto& layoutOf(const TForm2*) { return controls; }
+
+#include "table_window.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+namespace takton {
+
+template <class Form, Kind... kinds>
+struct ControlName {
+    std::string_view name;
+
+    // Implicit, so that a step reads `read("Edit1")`; evaluated while compiling.
+    consteval ControlName(const char* text) : name(text)
+    {
+        for (const auto& row : layoutOf(static_cast<const Form*>(nullptr)))
+            if (row.name == name && ((row.kind == kinds) || ...))
+                return;
+        throw "no control of this name and kind in the window's layout table";
+    }
+};
+
+template <class Form>
+class TableWindowOf : public TableWindow {
+public:
+    using TableWindow::TableWindow;
+
+protected:
+    using Field = ControlName<Form, Kind::Edit>;
+    using Result = ControlName<Form, Kind::Label>;
+    using Focusable = ControlName<Form, Kind::Edit, Kind::Button>;
+
+    double read(Field edit) const { return TableWindow::read(edit.name); }
+    void write(Result label, X value, QStringView suffix) { TableWindow::write(label.name, value, suffix); }
+    void writeRange(Result label, X lower, X upper, QStringView suffix)
+    {
+        TableWindow::writeRange(label.name, lower, upper, suffix);
+    }
+
+    void setFocusOrder(std::initializer_list<Focusable> names)
+    {
+        std::vector<std::string_view> order;
+        for (const Focusable& name : names)
+            order.push_back(name.name);
+        TableWindow::setFocusOrder(order);
+    }
+};
+
+// Every calculator window: a table-built window whose steps read fields and write
+// results.
+template <class Form>
+class Calculator : public TableWindowOf<Form> {
+public:
+    using TableWindowOf<Form>::TableWindowOf;
+};
+
+} // namespace takton
