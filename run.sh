@@ -2,8 +2,8 @@
 # Builds Тактон, installing what is missing, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "run.sh: no display to show the program on (for a look without a desktop: xvfb-run ./run.sh)" >&2
+if [ -z "${DISPLAY:-}" ]; then
+    echo "run.sh: no X11 display to show the program on (on Wayland enable XWayland; without a desktop: xvfb-run ./run.sh)" >&2
     exit 1
 fi
 scripts/prepare.sh

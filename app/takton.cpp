@@ -10,22 +10,31 @@
 
 namespace {
 
-// Without a display Qt would abort with a long explanation; say it in one line.
-bool displayAvailable()
+// The windows are placed where they are designed to open, which only X11 lets a
+// program do: on a Wayland desktop the program runs through its X11 server
+// (XWayland). Without an X display Qt would abort with a long explanation; the
+// user gets one line instead. Returns false when the program cannot start.
+bool chooseX11Display()
 {
     if (std::getenv("QT_QPA_PLATFORM"))
         return true;
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (std::getenv("DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return true;
+    }
+    if (std::getenv("WAYLAND_DISPLAY"))
+        std::fprintf(stderr, "takton: needs an X11 display; this Wayland session has none (enable XWayland so that DISPLAY is set)\n");
+    else
+        std::fprintf(stderr, "takton: no display to open windows on (set DISPLAY, or run under xvfb-run)\n");
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!displayAvailable()) {
-        std::fprintf(stderr, "takton: no display to open windows on (set DISPLAY, or run under xvfb-run)\n");
+    if (!chooseX11Display())
         return 1;
-    }
     takton::Application app(argc, argv);
     takton::createForms();
     Form1->show();

@@ -233,10 +233,25 @@ void TableWindow::writeRange(std::string_view label, X lower, X upper, QStringVi
     setLabelText(label, FloatToStr(lower.value()) + unit::rangeSeparator.toString() + FloatToStr(upper.value()) + suffix.toString());
 }
 
+QScreen* TableWindow::openingScreen() const
+{
+    return firstScreen ? firstScreen.data() : screen();
+}
+
+// A designed position is taken on the screen the window opens on.
+QPoint TableWindow::openingPosition() const
+{
+    const QScreen* on = openingScreen();
+    std::optional<QPoint> designed = properties.designedPosition;
+    if (designed)
+        *designed += on->geometry().topLeft();
+    return placeWithin(on->availableGeometry(), outerSize, designed);
+}
+
 void TableWindow::present(const QWidget* beside)
 {
     if (!placed && beside && beside->screen())
-        setScreen(beside->screen());
+        firstScreen = beside->screen();
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
@@ -249,10 +264,11 @@ void TableWindow::showEvent(QShowEvent* event)
         placed = true;
         // A window taller or wider than the screen would hide its lowest steps for
         // good: it opens no larger than the screen and its content scrolls.
-        const QRect available = screen()->availableGeometry();
-        outerSize = properties.outerSize.boundedTo(available.size());
+        if (firstScreen)
+            setScreen(firstScreen);
+        outerSize = properties.outerSize.boundedTo(openingScreen()->availableGeometry().size());
         resize(outerSize);
-        move(placeWithin(available, outerSize, properties.designedPosition));
+        move(openingPosition());
     }
     fitFrame();
     QWidget::showEvent(event);
@@ -275,7 +291,7 @@ void TableWindow::fitFrame()
         return;
     frameFitted = true;
     resize(outerSize.shrunkBy(window->frameMargins()));
-    windowHandle()->setFramePosition(placeWithin(screen()->availableGeometry(), outerSize, properties.designedPosition));
+    windowHandle()->setFramePosition(openingPosition());
 }
 
 } // namespace takton

@@ -9,6 +9,8 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPointer>
+#include <QScreen>
 #include <QSize>
 #include <QWidget>
 #include <functional>
@@ -88,12 +90,15 @@ private:
     void fitCanvas();
     void setLabelText(std::string_view label, const QString& text);
     void fitFrame();
+    QScreen* openingScreen() const;
+    QPoint openingPosition() const;
 
     // Set before any child exists: creating a child already sends events to `event`.
     bool placed = false;
     bool frameFitted = false;
     WindowProperties properties;
     QSize outerSize; // the designed size, shrunk to the screen it first opens on
+    QPointer<QScreen> firstScreen; // the menu's screen, when the menu showed it
     std::vector<ControlRow> rows;
     std::vector<std::string_view> focusNames;
     QScrollArea* scroller;

@@ -68,6 +68,7 @@ public:
     }
 
     QString lastTitle;
+    QWidget* lastParent = nullptr;
     QMessageBox::Icon lastIcon = QMessageBox::NoIcon;
     QStringList lastButtons;
 
@@ -79,6 +80,7 @@ private:
             return;
         texts << box->text();
         lastTitle = box->windowTitle();
+        lastParent = box->parentWidget();
         lastIcon = box->icon();
         lastButtons.clear();
         for (QAbstractButton* b : box->buttons())
