@@ -3,11 +3,29 @@
 #include "errors.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace takton {
 namespace {
+
+// A message box wraps any text wider than a few hundred pixels; a short citation or
+// message reads better on one line, as wide as the screen allows the box to grow.
+void keepOnOneLine(QMessageBox& box, const QString& text, int screenWidth)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const int widest = screenWidth <= 1024 ? screenWidth - 120 : std::min(screenWidth - 480, 1000) - 120;
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(text) + 2;
+    if (needed <= widest)
+        label->setMinimumWidth(needed);
+}
 
 // Standard buttons would be renamed by a translation; the user reads "OK" whatever
 // the language of the desktop.
@@ -21,6 +39,14 @@ void runBox(QMessageBox::Icon icon, const QString& text, QWidget* parent)
     ok->setObjectName(QStringLiteral("OK"));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    keepOnOneLine(box, text, screen->availableGeometry().width());
+    if (!parent) // once its frame is known, the box stands in the middle of the screen
+        QTimer::singleShot(0, &box, [&box, screen] {
+            QRect frame = box.frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            box.move(frame.topLeft());
+        });
     box.exec();
 }
 

@@ -34,25 +34,60 @@ QString tidy(QString text)
     return text.simplified();
 }
 
-// The blank run of `caption` drawn under `field`: the one its pixels overlap most.
-qsizetype runUnder(QLineEdit* field, QLabel* caption, const std::vector<QRegularExpressionMatch>& runs)
+// A place in a caption where a field can stand: a run of blanks, or the caption's end
+// for a field drawn after it.
+struct Gap {
+    qsizetype start = 0, end = 0;
+};
+
+std::vector<Gap> gapsOf(const QString& text)
+{
+    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
+    std::vector<Gap> gaps;
+    for (auto it = blankRun.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch run = it.next();
+        gaps.push_back({run.capturedStart(), run.capturedEnd()});
+    }
+    if (gaps.empty() || gaps.back().end != text.size())
+        gaps.push_back({text.size(), text.size()});
+    return gaps;
+}
+
+// The gap drawn under `field`: the one its pixels overlap most, or nearest to it.
+Gap gapUnder(const QLineEdit* field, const QLabel* caption, const std::vector<Gap>& gaps)
 {
     const QFontMetricsF metrics(caption->font());
     const QString text = caption->text();
     const qreal fieldLeft = field->x() - caption->x();
     const qreal fieldRight = fieldLeft + field->width();
-    qsizetype best = -1;
+    Gap best = gaps.front();
     qreal bestOverlap = -1e9;
-    for (size_t k = 0; k < runs.size(); ++k) {
-        const qreal left = metrics.horizontalAdvance(text.left(runs[k].capturedStart()));
-        const qreal right = metrics.horizontalAdvance(text.left(runs[k].capturedEnd()));
+    for (const Gap& gap : gaps) {
+        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
+        const qreal right = gap.end == gap.start ? left + field->width() : metrics.horizontalAdvance(text.left(gap.end));
         const qreal overlap = std::min(right, fieldRight) - std::max(left, fieldLeft);
         if (overlap > bestOverlap) {
             bestOverlap = overlap;
-            best = qsizetype(k);
+            best = gap;
         }
     }
     return best;
+}
+
+// The text less the unit of a field before it ("А,  I'к2 =" -> "I'к2 =").
+QString withoutLeadingUnit(const QString& text)
+{
+    static const QRegularExpression unitEnd(QStringLiteral(",| {3,}"));
+    const QRegularExpressionMatch end = unitEnd.match(text);
+    return end.hasMatch() ? text.mid(end.capturedEnd()) : text;
+}
+
+// A field's unit ends at a comma or at a wide gap before the next caption.
+QString leadingUnit(const QString& text)
+{
+    static const QRegularExpression unitEnd(QStringLiteral(",| {3,}"));
+    const QRegularExpressionMatch end = unitEnd.match(text);
+    return end.hasMatch() ? text.left(end.capturedStart()) : text;
 }
 
 } // namespace
@@ -61,7 +96,6 @@ void nameFieldsAfterCaptions(QWidget* canvas)
 {
     const QList<QLabel*> labels = canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     const QList<QLineEdit*> fields = canvas->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
-    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
 
     for (QLabel* caption : labels) {
         std::vector<QLineEdit*> onIt;
@@ -72,35 +106,18 @@ void nameFieldsAfterCaptions(QWidget* canvas)
             continue;
         std::sort(onIt.begin(), onIt.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
 
+        // Each field takes the gap drawn under it; a run of blanks between two units
+        // ("В,   Ек2") is only spacing.
         const QString text = caption->text();
-        std::vector<QRegularExpressionMatch> runs;
-        for (auto it = blankRun.globalMatch(text); it.hasNext();)
-            runs.push_back(it.next());
-        // Each field takes the run drawn under it; a run between two units ("В,   Ек2")
-        // is only spacing.
-        std::vector<QRegularExpressionMatch> under;
-        for (QLineEdit* field : onIt)
-            if (const qsizetype k = runUnder(field, caption, runs); k >= 0)
-                under.push_back(runs[size_t(k)]);
-        if (under.size() != onIt.size()) {
-            // A caption with no room left for its field: the whole caption names it.
-            for (QLineEdit* field : onIt)
-                field->setAccessibleName(tidy(text));
-            continue;
-        }
-        // A field's unit ends at a comma or at a wide gap before the next caption.
-        static const QRegularExpression unitEnd(QStringLiteral(",| {3,}"));
-        for (size_t k = 0; k < under.size(); ++k) {
-            const qsizetype from = k == 0 ? 0 : under[k - 1].capturedEnd();
-            QString before = text.mid(from, under[k].capturedStart() - from);
-            if (k > 0) { // drop the unit of the previous field: "А,  I'к2 =" -> "I'к2 ="
-                const QRegularExpressionMatch end = unitEnd.match(before);
-                if (end.hasMatch())
-                    before = before.mid(end.capturedEnd());
-            }
-            const qsizetype until = k + 1 < under.size() ? under[k + 1].capturedStart() : text.size();
-            QString unit = text.mid(under[k].capturedEnd(), until - under[k].capturedEnd());
-            unit.truncate(unitEnd.match(unit).hasMatch() ? unitEnd.match(unit).capturedStart() : unit.size());
+        const std::vector<Gap> gaps = gapsOf(text);
+        for (size_t k = 0; k < onIt.size(); ++k) {
+            const Gap gap = gapUnder(onIt[k], caption, gaps);
+            const Gap previous = k == 0 ? Gap{} : gapUnder(onIt[k - 1], caption, gaps);
+            QString before = text.mid(previous.end, gap.start - previous.end);
+            if (k > 0)
+                before = withoutLeadingUnit(before);
+            const Gap next = k + 1 < onIt.size() ? gapUnder(onIt[k + 1], caption, gaps) : Gap{text.size(), text.size()};
+            const QString unit = leadingUnit(text.mid(gap.end, next.start - gap.end));
             onIt[k]->setAccessibleName(tidy(before + QLatin1Char(' ') + unit));
         }
     }

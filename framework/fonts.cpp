@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
+#include <cmath>
 
 namespace takton {
 namespace {
@@ -55,7 +56,9 @@ QFont fittedToWidth(QFont font, QStringView caption, int width)
     if (caption.isEmpty())
         return font;
     const qreal natural = QFontMetricsF(font).horizontalAdvance(caption.toString());
-    font.setLetterSpacing(QFont::AbsoluteSpacing, (width - natural) / caption.size());
+    // Spacing is kept in 1/64 px steps: round down, so the caption never ends up wider.
+    const qreal spacing = std::floor((width - natural) / caption.size() * 64) / 64;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     return font;
 }
 

@@ -3,7 +3,12 @@
 // label that can be clicked.
 
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
+#include <QRectF>
+
+class QStyleOptionButton;
+class QTextLayout;
 
 namespace takton {
 
@@ -13,8 +18,16 @@ public:
     using QPushButton::QPushButton;
     QSize sizeHint() const override;
 
+    // Where the caption's lines are drawn: one rectangle a line, the font's natural
+    // line spacing apart, the block centred in the button's margins.
+    QList<QRectF> captionLines() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect textArea(const QStyleOptionButton& option) const;
+    void layOutCaption(QTextLayout& layout, const QRect& area) const;
 };
 
 class ClickableLabel : public QLabel {

@@ -6,6 +6,7 @@
 #include "error_reporting.h"
 #include "errors.h"
 #include "gui_support.h"
+#include "widgets.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -20,6 +21,9 @@ private slots:
     void captions_data();
     void captions();
     void citationDialog();
+    void citationStandsOnOneLine();
+    void wrappedCaptionsKeepTheirLineSpacing_data();
+    void wrappedCaptionsKeepTheirLineSpacing();
     void variantButtonShowsTheSameWindowEachTime();
     void closedCalculatorKeepsItsInputsAndResults();
     void focusCyclesThroughTheVariantButtons();
@@ -78,6 +82,50 @@ void MainWindow::citationDialog()
     QCOMPARE(boxes.lastTitle, QStringLiteral("Тактон"));
     QCOMPARE(boxes.lastButtons, QStringList{"OK"});
     QCOMPARE(boxes.lastIcon, QMessageBox::NoIcon);
+}
+
+void MainWindow::citationStandsOnOneLine()
+{
+    QLabel* text = nullptr;
+    QRect frame;
+    QTimer::singleShot(100, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text);
+        QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) <= text->width());
+        QVERIFY(text->height() < 2 * text->fontMetrics().lineSpacing());
+        frame = box->frameGeometry();
+        box->buttons().front()->click();
+    });
+    press(Form1, "Button10");
+    QVERIFY(text);
+    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((frame.center() - middle).manhattanLength() <= 2, "centred on the screen");
+}
+
+// Two-line captions stand the face's line spacing apart, so no accent of the second
+// line touches a descender of the first, and the block stays inside the margins.
+void MainWindow::wrappedCaptionsKeepTheirLineSpacing_data()
+{
+    QTest::addColumn<QString>("name");
+    for (takton::WrappingButton* b : Form1->findChildren<takton::WrappingButton*>())
+        QTest::newRow(qPrintable(b->objectName())) << b->objectName();
+}
+
+void MainWindow::wrappedCaptionsKeepTheirLineSpacing()
+{
+    QFETCH(QString, name);
+    auto* wrapped = Form1->findChild<takton::WrappingButton*>(name);
+    const QList<QRectF> lines = wrapped->captionLines();
+    const QRectF inside = QRectF(wrapped->rect()).adjusted(2, 2, -2, -2);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QVERIFY2(inside.contains(lines[i]), qPrintable(QString("%1,%2 %3x%4").arg(lines[i].x()).arg(lines[i].y()).arg(lines[i].width()).arg(lines[i].height())));
+        if (i > 0)
+            QCOMPARE(lines[i].top() - lines[i - 1].top(), QFontMetricsF(wrapped->font()).lineSpacing());
+    }
+    if (button(Form1, name.toLatin1())->fontMetrics().horizontalAdvance(wrapped->text()) > inside.width())
+        QCOMPARE(lines.size(), 2);
 }
 
 void MainWindow::variantButtonShowsTheSameWindowEachTime()

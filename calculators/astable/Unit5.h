@@ -1,0 +1,33 @@
+#pragma once
+// Astable multivibrator with one collector supply and capacitive coupling: T1 (p-n-p)
+// and T2 (n-p-n) with their emitters joined, fed from one supply +Ек, C1 from T1's
+// collector to T2's base and C2 from T2's collector back to T1's base.
+
+#include "calculator.h"
+
+class TForm5 : public takton::Calculator<TForm5> {
+    Q_OBJECT
+public:
+    TForm5();
+
+    void Button1Click(); // least voltage ratings of the transistors
+    void Button2Click(); // bounds of the on-state collector currents
+    void Button3Click(); // suggested fictitious sources of the two stages
+    void Button4Click(); // collector resistors
+    void Button5Click(); // ranges of the base resistors
+    void Button6Click(); // timing capacitor С2
+    void Button7Click(); // the value С1 must slightly exceed
+    void Button8Click(); // the common supply
+
+private:
+    double Um1 = 0, Um2 = 0, Ukb1min = 0, Ukb2min = 0;
+    double Ik1max = 0, Ik1hi = 0, Ikbo1 = 0, Ik1lo = 0, Ik2max = 0, Ik2hi = 0, Ikbo2 = 0, Ik2lo = 0;
+    double Ek1fcalc = 0, Ek2fcalc = 0;
+    double Ek1f = 0, Ek2f = 0, Ik1 = 0, Ik2 = 0, Rk1calc = 0, Rk2calc = 0;
+    double Rk1 = 0, beta1min = 0, Rb1lo = 0, Rb1hi = 0, Rk2 = 0, beta2min = 0, Rb2lo = 0, Rb2hi = 0;
+    double tau = 0, Rb1 = 0, C2calc = 0;
+    double C2 = 0, Rb2 = 0, C1calc = 0;
+    double Ek = 0;
+};
+
+extern TForm5* Form5;
