@@ -1,0 +1,202 @@
+#include "Unit10.h"
+
+#include "units.h"
+
+using namespace takton;
+
+TForm10* Form10 = nullptr;
+
+namespace {
+
+// One row per control, in the order of the window's layout table. Only the symbols are
+// Latin (Um1, Um2, tau, tmax, I', R, with Cyrillic subscripts к and б); the volts after
+// Um1 and Um2, the degrees after the temperature and the С of С1 and С2 are Cyrillic.
+constexpr Control<TForm10> controls[] = {
+    {.name = "Label1", .kind = Kind::Label, .rect = {258, 20, 494, 19}, .style = style::bold, .caption = u"Расчёт ждущего мультивибратора с ёмкостными связями"},
+    {.name = "Label2", .kind = Kind::Label, .rect = {158, 44, 699, 19}, .caption = u"Запуск мультивибратора может осуществляться положительным импульсом, подаваемым"},
+    {.name = "Label3", .kind = Kind::Label, .rect = {248, 70, 529, 19}, .caption = u"на базу Т2, или отрицательным импульсом, подаваемым на базу Т1."},
+    {.name = "Image1", .kind = Kind::Image, .rect = {644, 106, 381, 343}},
+    {.name = "Edit1", .kind = Kind::Edit, .rect = {528, 140, 49, 26}},
+    {.name = "Label4", .kind = Kind::Label, .rect = {36, 146, 558, 19}, .caption = u"Амплитуда импульса, формируемого на коллекторе Т1 Um1 =             В"},
+    {.name = "Edit2", .kind = Kind::Edit, .rect = {528, 182, 49, 26}},
+    {.name = "Label5", .kind = Kind::Label, .rect = {36, 188, 558, 19}, .caption = u"Амплитуда импульса, формируемого на коллекторе Т2 Um2 =             В"},
+    {.name = "Edit3", .kind = Kind::Edit, .rect = {360, 224, 43, 26}},
+    {.name = "Label6", .kind = Kind::Label, .rect = {36, 230, 401, 19}, .caption = u"Длительность выходного импульса tau =           мкс"},
+    {.name = "Edit4", .kind = Kind::Edit, .rect = {362, 266, 43, 26}},
+    {.name = "Label7", .kind = Kind::Label, .rect = {36, 272, 382, 19}, .caption = u"Максимальная рабочая температура = +           С"},
+    {.name = "Button1", .kind = Kind::Button, .rect = {24, 378, 56, 139}, .caption = u"Шаг 1", .onClick = &TForm10::Button1Click},
+    {.name = "Label8", .kind = Kind::Label, .rect = {102, 378, 525, 19}, .caption = u"Максимально допустимое напряжение коллектор-база транзистора"},
+    {.name = "Label9", .kind = Kind::Label, .rect = {102, 402, 93, 19}, .caption = u"Т1 не менее"},
+    {.name = "Label10", .kind = Kind::Label, .rect = {204, 402, 6, 19}, .style = style::bold},
+    {.name = "Label11", .kind = Kind::Label, .rect = {102, 426, 525, 19}, .caption = u"Максимально допустимое напряжение коллектор-база транзистора"},
+    {.name = "Label12", .kind = Kind::Label, .rect = {102, 450, 93, 19}, .caption = u"Т2 не менее"},
+    {.name = "Label13", .kind = Kind::Label, .rect = {204, 450, 6, 19}, .style = style::bold},
+    {.name = "Label14", .kind = Kind::Label, .rect = {102, 474, 655, 19}, .caption = u"Максимально допустимое обратное напряжение база-эмиттер транзистора Т1 более"},
+    {.name = "Label15", .kind = Kind::Label, .rect = {766, 474, 6, 19}, .style = style::bold},
+    {.name = "Label16", .kind = Kind::Label, .rect = {102, 498, 655, 19}, .caption = u"Максимально допустимое обратное напряжение база-эмиттер транзистора Т2 более"},
+    {.name = "Label17", .kind = Kind::Label, .rect = {766, 498, 6, 19}, .style = style::bold},
+    {.name = "Label18", .kind = Kind::Label, .rect = {24, 534, 293, 19}, .caption = u"Параметры выбранных транзисторов:"},
+    {.name = "Edit5", .kind = Kind::Edit, .rect = {496, 557, 43, 26}},
+    {.name = "Edit7", .kind = Kind::Edit, .rect = {1042, 557, 43, 26}},
+    {.name = "Label19", .kind = Kind::Label, .rect = {24, 566, 1074, 19}, .caption = u"максимально допустимый импульсный ток коллектора Т1 =           А;  максимально допустимое напряжение коллектор-база Т1 =           В"},
+    {.name = "Edit6", .kind = Kind::Edit, .rect = {496, 589, 43, 26}},
+    {.name = "Edit8", .kind = Kind::Edit, .rect = {1042, 589, 43, 26}},
+    {.name = "Label20", .kind = Kind::Label, .rect = {24, 598, 1074, 19}, .caption = u"максимально допустимый импульсный ток коллектора Т2 =           А;  максимально допустимое напряжение коллектор-база Т2 =           В"},
+    {.name = "Edit9", .kind = Kind::Edit, .rect = {452, 621, 43, 26}},
+    {.name = "Edit11", .kind = Kind::Edit, .rect = {1034, 621, 43, 26}},
+    {.name = "Label21", .kind = Kind::Label, .rect = {24, 630, 998, 19}, .caption = u"обратный ток коллектора Т1 при температуре tmax =            мкА      коэффициент передачи тока Т1 (минимальное значение) ="},
+    {.name = "Edit10", .kind = Kind::Edit, .rect = {452, 653, 43, 26}},
+    {.name = "Edit12", .kind = Kind::Edit, .rect = {1034, 653, 43, 26}},
+    {.name = "Label22", .kind = Kind::Label, .rect = {24, 662, 998, 19}, .caption = u"обратный ток коллектора Т2 при температуре tmax =            мкА      коэффициент передачи тока Т2 (минимальное значение) ="},
+    {.name = "Button2", .kind = Kind::Button, .rect = {24, 708, 56, 79}, .caption = u"Шаг 2", .onClick = &TForm10::Button2Click},
+    {.name = "Label23", .kind = Kind::Label, .rect = {102, 708, 436, 19}, .caption = u"Коллекторный ток открытого транзистора Т1 I'к1 менее"},
+    {.name = "Label24", .kind = Kind::Label, .rect = {550, 708, 6, 19}, .style = style::bold},
+    {.name = "Label25", .kind = Kind::Label, .rect = {408, 726, 131, 19}, .caption = u"также I'к1 более"},
+    {.name = "Label26", .kind = Kind::Label, .rect = {550, 726, 6, 19}, .style = style::bold},
+    {.name = "Label27", .kind = Kind::Label, .rect = {102, 750, 436, 19}, .caption = u"Коллекторный ток открытого транзистора Т2 I'к2 менее"},
+    {.name = "Label28", .kind = Kind::Label, .rect = {550, 750, 6, 19}, .style = style::bold},
+    {.name = "Label29", .kind = Kind::Label, .rect = {408, 768, 131, 19}, .caption = u"также I'к2 более"},
+    {.name = "Label30", .kind = Kind::Label, .rect = {550, 768, 6, 19}, .style = style::bold},
+    {.name = "Edit13", .kind = Kind::Edit, .rect = {156, 795, 43, 26}},
+    {.name = "Edit14", .kind = Kind::Edit, .rect = {282, 795, 43, 26}},
+    {.name = "Label31", .kind = Kind::Label, .rect = {42, 801, 298, 19}, .caption = u"Примем I'к1 =           А,  I'к2 =           А"},
+    {.name = "Button3", .kind = Kind::Button, .rect = {24, 831, 56, 46}, .caption = u"Шаг 3", .onClick = &TForm10::Button3Click},
+    {.name = "Label32", .kind = Kind::Label, .rect = {102, 831, 310, 19}, .caption = u"Напряжение источника питания |Ек1| ="},
+    {.name = "Label33", .kind = Kind::Label, .rect = {420, 831, 6, 19}, .style = style::bold},
+    {.name = "Label34", .kind = Kind::Label, .rect = {102, 858, 230, 19}, .caption = u"Напряжение источника Ек2 ="},
+    {.name = "Label35", .kind = Kind::Label, .rect = {338, 858, 6, 19}, .style = style::bold},
+    {.name = "Edit15", .kind = Kind::Edit, .rect = {176, 885, 43, 26}},
+    {.name = "Edit16", .kind = Kind::Edit, .rect = {300, 885, 43, 26}},
+    {.name = "Label36", .kind = Kind::Label, .rect = {42, 891, 317, 19}, .caption = u"Примем |Ек1| =            В,  Ек2 =           В"},
+    {.name = "Button4", .kind = Kind::Button, .rect = {24, 921, 56, 46}, .caption = u"Шаг 4", .onClick = &TForm10::Button4Click},
+    {.name = "Label37", .kind = Kind::Label, .rect = {102, 921, 253, 19}, .caption = u"Сопротивление резистора Rк1 ="},
+    {.name = "Label38", .kind = Kind::Label, .rect = {364, 921, 6, 19}, .style = style::bold},
+    {.name = "Label39", .kind = Kind::Label, .rect = {102, 948, 253, 19}, .caption = u"Сопротивление резистора Rк2 ="},
+    {.name = "Label40", .kind = Kind::Label, .rect = {364, 948, 6, 19}, .style = style::bold},
+    {.name = "Edit17", .kind = Kind::Edit, .rect = {156, 978, 43, 26}},
+    {.name = "Edit18", .kind = Kind::Edit, .rect = {292, 978, 43, 26}},
+    {.name = "Label41", .kind = Kind::Label, .rect = {42, 984, 324, 19}, .caption = u"Примем Rк1 =           Ом,  Rк2 =           Ом"},
+    {.name = "Button5", .kind = Kind::Button, .rect = {24, 1014, 56, 43}, .caption = u"Шаг 5", .onClick = &TForm10::Button5Click},
+    {.name = "Label42", .kind = Kind::Label, .rect = {102, 1014, 253, 19}, .caption = u"Сопротивление резистора Rб1 ="},
+    {.name = "Label43", .kind = Kind::Label, .rect = {364, 1014, 6, 19}, .style = style::bold},
+    {.name = "Label44", .kind = Kind::Label, .rect = {102, 1038, 253, 19}, .caption = u"Сопротивление резистора Rб2 ="},
+    {.name = "Label45", .kind = Kind::Label, .rect = {364, 1038, 6, 19}, .style = style::bold},
+    {.name = "Edit19", .kind = Kind::Edit, .rect = {156, 1065, 43, 26}},
+    {.name = "Edit20", .kind = Kind::Edit, .rect = {294, 1065, 43, 26}},
+    {.name = "Label46", .kind = Kind::Label, .rect = {42, 1071, 324, 19}, .caption = u"Примем Rб1 =           Ом,  Rб2 =           Ом"},
+    {.name = "Button6", .kind = Kind::Button, .rect = {24, 1101, 56, 31}, .caption = u"Шаг 6", .onClick = &TForm10::Button6Click},
+    {.name = "Label49", .kind = Kind::Label, .rect = {102, 1109, 217, 19}, .caption = u"Ёмкость конденсатора С2 ="},
+    {.name = "Label50", .kind = Kind::Label, .rect = {326, 1109, 6, 19}, .style = style::bold},
+    {.name = "Edit21", .kind = Kind::Edit, .rect = {150, 1139, 43, 26}},
+    {.name = "Label51", .kind = Kind::Label, .rect = {42, 1145, 178, 19}, .caption = u"Примем С2 =           нФ"},
+    {.name = "Button7", .kind = Kind::Button, .rect = {24, 1175, 56, 31}, .caption = u"Шаг 7", .onClick = &TForm10::Button7Click},
+    {.name = "Label52", .kind = Kind::Label, .rect = {102, 1183, 217, 19}, .caption = u"Ёмкость конденсатора С1 ="},
+    {.name = "Label53", .kind = Kind::Label, .rect = {326, 1183, 6, 19}, .style = style::bold},
+    {.name = "Label47", .kind = Kind::Label, .rect = {628, 1212, 60, 16}, .style = style::tahoma13},
+};
+
+} // namespace
+
+// Lets the compiler check every control name the steps and the focus order use.
+consteval const auto& layoutOf(const TForm10*)
+{
+    return controls;
+}
+
+TForm10::TForm10()
+    : Calculator({.objectName = "Form10",
+                  .caption = u"Ждущий мультивибратор с ёмкостными связями",
+                  .outerSize = {1147, 965},
+                  .schematic = u":/schematics/form10.jpg"})
+{
+    build(controls);
+    setFocusOrder({"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6", "Edit7",
+                   "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Button3", "Edit15",
+                   "Edit16", "Button4", "Edit17", "Edit18", "Button5", "Edit19", "Edit20", "Button6",
+                   "Edit21", "Button7"});
+}
+
+void TForm10::Button1Click()
+{
+    Um1 = read("Edit1");
+    Um2 = read("Edit2");
+    Ukb1min = store(2 * X(Um1));
+    write("Label10", Ukb1min, unit::volts);
+    Ukb2min = store(2 * X(Um2));
+    write("Label13", Ukb2min, unit::volts);
+    write("Label15", Um1, unit::volts); // the reverse base-emitter rating must exceed it
+    write("Label17", Um2, unit::volts);
+}
+
+// Upper bounds in amperes, lower bounds in microamperes, as the currents were typed.
+void TForm10::Button2Click()
+{
+    Ik1max = read("Edit5");
+    Ik1hi = store(0.7L * X(Ik1max));
+    write("Label24", Ik1hi, unit::amperes);
+    Ikbo1 = read("Edit9");
+    Ik1lo = store(10 * X(Ikbo1));
+    write("Label26", Ik1lo, unit::microamperes);
+    Ik2max = read("Edit6");
+    Ik2hi = store(0.7L * X(Ik2max));
+    write("Label28", Ik2hi, unit::amperes);
+    Ikbo2 = read("Edit10");
+    Ik2lo = store(10 * X(Ikbo2));
+    write("Label30", Ik2lo, unit::microamperes);
+}
+
+// The supplies come from the amplitudes Step 1 stored, not from the fields; Ек1 is
+// negative in the circuit and is given as its magnitude.
+void TForm10::Button3Click()
+{
+    Ek1calc = store(1.1L * X(Um1));
+    write("Label33", Ek1calc, unit::volts);
+    Ek2calc = store(1.1L * X(Um2));
+    write("Label35", Ek2calc, unit::volts);
+}
+
+// All four fields are read before either division.
+void TForm10::Button4Click()
+{
+    Ek1 = read("Edit15");
+    Ek2 = read("Edit16");
+    Ik1 = read("Edit13");
+    Ik2 = read("Edit14");
+    Rk1calc = store(X(Ek1) / Ik1);
+    write("Label38", Rk1calc, unit::ohms);
+    Rk2calc = store(X(Ek2) / Ik2);
+    write("Label40", Rk2calc, unit::ohms);
+}
+
+// The margin 1.1 is for Rб1 only; Rб2 is the plain product of gain and Rк2.
+void TForm10::Button5Click()
+{
+    beta1min = read("Edit11");
+    Rk1 = read("Edit17");
+    Rk2 = read("Edit18");
+    Rb1calc = store(1.1L * X(beta1min) * Rk1);
+    write("Label43", Rb1calc, unit::ohms);
+    beta2min = read("Edit12");
+    Rb2calc = store(X(beta2min) * Rk2);
+    write("Label45", Rb2calc, unit::ohms);
+}
+
+// tau = 0.7 (Rк2 + Rб1) C2 with tau in microseconds; Rк2 is the one Step 5 last read.
+// The capacitance is stored in farads and shown in nanofarads.
+void TForm10::Button6Click()
+{
+    tau = read("Edit3");
+    Rb1 = read("Edit19");
+    C2calc = store((1e-6L * X(tau)) / (0.7L * (X(Rk2) + Rb1)));
+    write("Label50", X(C2calc) * 1e9L, unit::nanofarads);
+}
+
+// C1 (Rк1 + Rб2) = C2 (Rк2 + Rб1): the other half gets the same time constant. The
+// accepted C2 is typed in nanofarads; Rк1, Rк2 and Rб1 are those Steps 5 and 6 last read.
+void TForm10::Button7Click()
+{
+    C2 = read("Edit21");
+    Rb2 = read("Edit20");
+    C1calc = store(((X(Rb1) + Rk2) * (1e-9L * X(C2))) / (X(Rb2) + Rk1));
+    write("Label53", X(C1calc) * 1e9L, unit::nanofarads);
+}
