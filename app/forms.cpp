@@ -9,6 +9,7 @@
 #include "Unit7.h"
 #include "Unit8.h"
 #include "Unit9.h"
+#include "Unit10.h"
 #include "Unit11.h"
 
 #include <utility>
@@ -37,6 +38,7 @@ constexpr RegisteredWindow registry[] = {
     row<TForm7, Form7>("Form7", "Button6"),
     row<TForm8, Form8>("Form8", "Button7"),
     row<TForm9, Form9>("Form9", "Button8"),
+    row<TForm10, Form10>("Form10", "Button9"),
     row<TForm11, Form11>("Form11", "Button11"),
 };
 
