@@ -13,8 +13,13 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -186,8 +191,42 @@ void TableWindow::fitCanvas()
         if (!qobject_cast<QLabel*>(child) || child->objectName().startsWith(QLatin1String("Image")))
             child->raise();
     }
-    canvas->resize(bounds.right() + 1, bounds.bottom() + 1);
+    designedBottom = bounds.bottom() + 1;
+    canvas->resize(bounds.right() + 1, designedBottom);
     nameFieldsAfterCaptions(canvas);
+}
+
+QPushButton* TableWindow::addAction(const QString& objectName, const QString& caption, const QKeySequence& shortcut,
+                                    std::function<void()> handler)
+{
+    constexpr int gap = 16, left = 30;
+    if (!actionRow) {
+        actionRow = new QWidget(canvas);
+        actionRow->setObjectName(QStringLiteral("actions"));
+        auto* row = new QHBoxLayout(actionRow);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(8);
+        actionRow->move(left, designedBottom + gap);
+    }
+    auto* button = new QPushButton(caption, actionRow);
+    button->setObjectName(objectName);
+    button->setFont(fontFor(Kind::Button, Style{}));
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setMinimumHeight(30);
+    if (!shortcut.isEmpty()) {
+        auto* key = new QShortcut(shortcut, this);
+        connect(key, &QShortcut::activated, button, &QPushButton::click);
+        button->setToolTip(caption + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + ')');
+    }
+    onClick(button, std::move(handler));
+    actionRow->layout()->addWidget(button);
+    actionRow->resize(actionRow->sizeHint());
+    actionRow->layout()->activate();
+    actionRow->show();
+    canvas->resize(std::max(canvas->width(), actionRow->geometry().right() + 1 + gap),
+                   actionRow->geometry().bottom() + 1 + gap);
+    return button;
 }
 
 void TableWindow::setFocusOrder(std::span<const std::string_view> names)

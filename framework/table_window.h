@@ -19,7 +19,9 @@
 #include <string_view>
 #include <vector>
 
+class QKeySequence;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QScrollArea;
 
@@ -53,6 +55,13 @@ public:
     const std::vector<ControlRow>& layoutRows() const { return rows; }
     const std::vector<std::string_view>& focusOrder() const { return focusNames; }
     const WindowProperties& windowProperties() const { return properties; }
+
+    // A row of actions below the window's last step, outside the designed layout:
+    // each call adds one button (and its shortcut) to the right of the last. A failure
+    // in `handler` is reported like a failing step. The buttons stay out of the Tab
+    // order of the designed controls; their shortcuts reach them from the keyboard.
+    QPushButton* addAction(const QString& objectName, const QString& caption, const QKeySequence& shortcut,
+                           std::function<void()> handler);
 
     // Shows the window on the screen of `beside` (the first time), restores it if it
     // was minimized, and brings it to the front. Fields, labels and state stay.
@@ -103,6 +112,8 @@ private:
     std::vector<std::string_view> focusNames;
     QScrollArea* scroller;
     QWidget* canvas;
+    QWidget* actionRow = nullptr;
+    int designedBottom = 0; // below the last control of the table
 };
 
 } // namespace takton

@@ -10,6 +10,7 @@
 
 #include <QScreen>
 #include <QSet>
+#include <stdexcept>
 
 using namespace takton;
 using namespace takton::testing;
@@ -31,6 +32,7 @@ private slots:
     void opensFromTheMenuOnItsScreen();
     void minimizedCalculatorIsBroughtBack_data() { everyWindow(false); }
     void minimizedCalculatorIsBroughtBack();
+    void actionsStandBelowTheLastStep();
 
 private:
     static void everyWindow(bool withMenu);
@@ -203,6 +205,37 @@ void Windows::minimizedCalculatorIsBroughtBack()
     QVERIFY(!(row.window()->windowState() & Qt::WindowMinimized));
     QVERIFY(row.window()->isVisible());
     row.window()->close();
+}
+
+// Added features go in one row below the designed layout and never move a control.
+void Windows::actionsStandBelowTheLastStep()
+{
+    const RegisteredWindow& row = registered("Form2");
+    row.destroy();
+    row.create();
+    TableWindow* window = row.window();
+    int ran = 0;
+    window->addAction("Action1", "Первое", QKeySequence(Qt::CTRL | Qt::Key_K), [&] { ++ran; });
+    QPushButton* failing = window->addAction("Action2", "Второе", {}, [] { throw std::runtime_error("broken"); });
+    int lowest = 0;
+    for (const ControlRow& control : window->layoutRows())
+        lowest = std::max(lowest, control.rect.top + control.rect.height);
+    auto* first = button(window, "Action1");
+    const QRect firstOnCanvas(first->mapTo(first->window()->findChild<QWidget*>("canvas"), QPoint(0, 0)), first->size());
+    QVERIFY(firstOnCanvas.top() > lowest);
+    QVERIFY(failing->x() > first->x() + first->width() - 1);
+    QCOMPARE(first->focusPolicy(), Qt::NoFocus);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(ran, 2);
+    ModalBoxes boxes;
+    QTest::mouseClick(failing, Qt::LeftButton);
+    QCOMPARE(boxes.take(), QStringList{"broken."});
+    window->close();
+    row.destroy();
+    row.create();
 }
 
 TAKTON_GUI_TEST_MAIN(Windows)
