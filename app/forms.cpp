@@ -11,7 +11,9 @@
 #include "Unit9.h"
 #include "Unit10.h"
 #include "Unit11.h"
+#include "design_actions.h"
 
+#include <concepts>
 #include <utility>
 
 namespace takton {
@@ -23,7 +25,12 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 {
     return {.form = form,
             .menuButton = menuButton,
-            .create = [] { reference = new Form; },
+            .create =
+                [] {
+                    reference = new Form;
+                    if constexpr (std::derived_from<Form, Calculator<Form>>)
+                        addDesignActions(*reference);
+                },
             .destroy = [] { delete std::exchange(reference, nullptr); },
             .window = []() -> TableWindow* { return reference; }};
 }

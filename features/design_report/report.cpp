@@ -1,0 +1,293 @@
+#include "report.h"
+
+#include "error_reporting.h"
+#include "files.h"
+#include "fonts.h"
+#include "table_window.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+#include <vector>
+
+namespace takton {
+namespace {
+
+const QString schematicResource = QStringLiteral("takton-schematic.jpg");
+
+// A control as the report places it: where it stands on the canvas.
+struct Placed {
+    const ControlRow* row;
+    QWidget* widget;
+    QRect rect;
+
+    int centreY() const { return rect.top() + rect.height() / 2; }
+};
+
+// `item` belongs to the line of `caption` when it stands on the caption's row, to
+// its right: a row whose span holds the item's middle beats one it merely touches,
+// then the caption nearest to its left.
+const Placed* captionOf(const Placed& item, const std::vector<Placed>& captions)
+{
+    const Placed* best = nullptr;
+    auto holdsMiddle = [&](const Placed* c) {
+        return c->rect.top() <= item.centreY() && item.centreY() <= c->rect.bottom();
+    };
+    for (const Placed& caption : captions) {
+        const bool touches = caption.rect.top() <= item.rect.bottom() && item.rect.top() <= caption.rect.bottom();
+        if (!touches || caption.rect.left() > item.rect.left())
+            continue;
+        if (!best || holdsMiddle(&caption) > holdsMiddle(best) ||
+            (holdsMiddle(&caption) == holdsMiddle(best) && caption.rect.left() > best->rect.left()))
+            best = &caption;
+    }
+    return best;
+}
+
+// A place in a caption where a field stands: a run of blanks, or the caption's end
+// for a field drawn after it.
+struct Gap {
+    qsizetype start = 0, end = 0;
+};
+
+std::vector<Gap> gapsOf(const QString& text)
+{
+    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
+    std::vector<Gap> gaps;
+    for (auto it = blankRun.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch run = it.next();
+        gaps.push_back({run.capturedStart(), run.capturedEnd()});
+    }
+    if (gaps.empty() || gaps.back().end != text.size())
+        gaps.push_back({text.size(), text.size()});
+    return gaps;
+}
+
+// The gap whose pixels the field covers most.
+Gap gapUnder(const Placed& field, const Placed& caption, const std::vector<Gap>& gaps)
+{
+    const QFontMetricsF metrics(caption.widget->font());
+    const QString text = caption.row->caption.toString();
+    const qreal fieldLeft = field.rect.left() - caption.rect.left();
+    const qreal fieldRight = fieldLeft + field.rect.width();
+    Gap best = gaps.front();
+    qreal bestOverlap = -1e9;
+    for (const Gap& gap : gaps) {
+        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
+        const qreal right = gap.end == gap.start ? left + field.rect.width() : metrics.horizontalAdvance(text.left(gap.end));
+        const qreal overlap = std::min(right, fieldRight) - std::max(left, fieldLeft);
+        if (overlap > bestOverlap) {
+            bestOverlap = overlap;
+            best = gap;
+        }
+    }
+    return best;
+}
+
+QString escaped(const QString& text)
+{
+    return text.simplified().toHtmlEscaped();
+}
+
+QString fieldHtml(const QLineEdit* field)
+{
+    const QString typed = field->text().toHtmlEscaped();
+    return QStringLiteral("<span class=\"field\">&nbsp;") + typed + QStringLiteral("&nbsp;</span>");
+}
+
+QString styled(const ControlRow& row, const QString& html)
+{
+    return row.style.bold ? QStringLiteral("<b>") + html + QStringLiteral("</b>") : html;
+}
+
+// A caption with the texts of its fields standing in its blanks, and the results
+// shown to its right.
+QString lineHtml(const Placed& caption, std::vector<const Placed*> fields, std::vector<const Placed*> results)
+{
+    const QString text = caption.row->caption.toString();
+    const std::vector<Gap> gaps = gapsOf(text);
+    std::vector<std::pair<Gap, const Placed*>> filled;
+    for (const Placed* field : fields)
+        filled.emplace_back(gapUnder(*field, caption, gaps), field);
+    std::sort(filled.begin(), filled.end(), [](const auto& a, const auto& b) { return a.first.start < b.first.start; });
+    QString html;
+    qsizetype from = 0;
+    for (const auto& [gap, field] : filled) {
+        html += escaped(text.mid(from, gap.start - from)) + ' ' + fieldHtml(qobject_cast<QLineEdit*>(field->widget)) + ' ';
+        from = std::max(from, gap.end);
+    }
+    html += escaped(text.mid(from));
+    html = styled(*caption.row, html.trimmed());
+    std::sort(results.begin(), results.end(), [](auto* a, auto* b) { return a->rect.left() < b->rect.left(); });
+    for (const Placed* result : results)
+        html += ' ' + styled(*result->row, escaped(qobject_cast<QLabel*>(result->widget)->text()));
+    return html;
+}
+
+// One entry of the report in the window's reading order: a line, the schematic, or
+// the start of a step.
+struct Entry {
+    QRect rect;
+    QString html;
+    const Placed* step = nullptr;
+    bool schematic = false;
+};
+
+QString pageStart(const QString& title)
+{
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
+           title.toHtmlEscaped() +
+           QStringLiteral("</title>\n<style>\n"
+                          "body { font-family: 'DejaVu Sans', sans-serif; font-size: 10pt; }\n"
+                          "h1 { font-size: 14pt; }\n"
+                          "h2 { font-size: 11pt; margin-top: 12px; margin-bottom: 4px; }\n"
+                          "p { margin-top: 2px; margin-bottom: 2px; }\n"
+                          ".field { background-color: #e8eef8; }\n"
+                          ".signature { color: #555555; }\n"
+                          "</style>\n</head>\n<body>\n");
+}
+
+} // namespace
+
+QString reportSignature(const QDateTime& when)
+{
+    return applicationTitle.toString() + QStringLiteral(" " TAKTON_VERSION ", ") +
+           when.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+}
+
+QString reportHtml(const TableWindow& window, const QDateTime& when, Schematic schematic)
+{
+    std::vector<Placed> captions, fields, results, steps;
+    std::vector<Entry> entries;
+    for (const ControlRow& row : window.layoutRows()) {
+        QWidget* widget = window.control(row.name);
+        const Placed placed{&row, widget, widget->geometry()};
+        switch (row.kind) {
+        case Kind::Label:
+            (row.caption.isEmpty() ? results : captions).push_back(placed);
+            break;
+        case Kind::Edit:
+            fields.push_back(placed);
+            break;
+        case Kind::Button:
+            steps.push_back(placed);
+            break;
+        case Kind::Image:
+            if (!window.windowProperties().schematic.isEmpty())
+                entries.push_back({placed.rect, QString(), nullptr, true});
+            break;
+        }
+    }
+
+    for (const Placed& caption : captions) {
+        std::vector<const Placed*> own, shown;
+        for (const Placed& field : fields)
+            if (captionOf(field, captions) == &caption)
+                own.push_back(&field);
+        for (const Placed& result : results)
+            if (captionOf(result, captions) == &caption && !qobject_cast<QLabel*>(result.widget)->text().isEmpty())
+                shown.push_back(&result);
+        entries.push_back({caption.rect, lineHtml(caption, own, shown)});
+    }
+    // A result with no caption on its row is a line of its own.
+    for (const Placed& result : results) {
+        const QString text = qobject_cast<QLabel*>(result.widget)->text();
+        if (!captionOf(result, captions) && !text.isEmpty())
+            entries.push_back({result.rect, styled(*result.row, escaped(text))});
+    }
+    for (const Placed& step : steps)
+        entries.push_back({step.rect, QString(), &step});
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return std::pair(a.rect.top(), a.rect.left()) < std::pair(b.rect.top(), b.rect.left());
+    });
+
+    const QString title = window.windowTitle();
+    QString html = pageStart(title) + QStringLiteral("<h1>") + title.toHtmlEscaped() + QStringLiteral("</h1>\n");
+    html += QStringLiteral("<p class=\"signature\">") + reportSignature(when).toHtmlEscaped() + QStringLiteral("</p>\n");
+    // A step's section holds what stands beside its button; what stands between two
+    // steps (the values the designer accepts) follows without a heading.
+    const Placed* open = nullptr;
+    for (const Entry& entry : entries) {
+        if (entry.step) {
+            open = entry.step;
+            html += QStringLiteral("<h2>") + escaped(qobject_cast<QPushButton*>(open->widget)->text()) +
+                    QStringLiteral("</h2>\n");
+            continue;
+        }
+        if (open && entry.rect.top() > open->rect.bottom()) {
+            open = nullptr;
+            html += QStringLiteral("<hr>\n");
+        }
+        if (entry.schematic) {
+            const QString source = schematic == Schematic::DocumentResource ? schematicResource : [&] {
+                QFile picture(window.windowProperties().schematic.toString());
+                picture.open(QIODevice::ReadOnly);
+                return QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(picture.readAll().toBase64());
+            }();
+            html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"Схема\"></p>\n")
+                        .arg(source)
+                        .arg(entry.rect.width())
+                        .arg(entry.rect.height());
+        } else {
+            html += QStringLiteral("<p>") + entry.html + QStringLiteral("</p>\n");
+        }
+    }
+    return html + QStringLiteral("</body>\n</html>\n");
+}
+
+std::unique_ptr<QTextDocument> reportDocument(const TableWindow& window, const QDateTime& when)
+{
+    auto document = std::make_unique<QTextDocument>();
+    QFont font = fontFor(Kind::Label, Style{});
+    font.setPointSizeF(10);
+    document->setDefaultFont(font);
+    if (const auto* image = window.findChild<QLabel*>(QStringLiteral("Image1")))
+        document->addResource(QTextDocument::ImageResource, QUrl(schematicResource), image->pixmap().toImage());
+    document->setHtml(reportHtml(window, when, Schematic::DocumentResource));
+    return document;
+}
+
+void writeReportHtml(const TableWindow& window, const QString& path, const QDateTime& when)
+{
+    const QByteArray page = reportHtml(window, when).toUtf8();
+    writeWhole(path, [&](QIODevice& file) { file.write(page); });
+}
+
+void writeReportPdf(const TableWindow& window, const QString& path, const QDateTime& when)
+{
+    const auto document = reportDocument(window, when);
+    writeWhole(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(window.windowTitle());
+        pdf.setCreator(reportSignature(when));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                      QPageLayout::Millimeter));
+        document->print(&pdf);
+    });
+}
+
+void printReport(TableWindow& window, const QDateTime& when)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(window.windowTitle());
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, &window);
+    dialog.setWindowTitle(QStringLiteral("Печать отчёта"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    reportDocument(window, when)->print(&printer);
+}
+
+} // namespace takton
