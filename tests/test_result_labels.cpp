@@ -6,6 +6,8 @@
 #include "decimal_separator.h"
 #include "gui_support.h"
 
+#include "table_window.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -71,6 +73,8 @@ private slots:
     void hintAndMenuOfEachKindOfResult();
     void hintFollowsTheShownValue();
     void resultsAreCopied();
+    void eachResultAcceptsIntoItsOwnField_data();
+    void eachResultAcceptsIntoItsOwnField();
 };
 
 void ResultLabelsTest::acceptPutsTheNearestValueIntoItsFieldOnly_data()
@@ -224,6 +228,51 @@ void ResultLabelsTest::resultsAreCopied()
     menu = openMenu(result);
     choose(menu, selectAll);
     QCOMPARE(result->selectedText(), result->text());
+}
+
+// Every window: the field a result accepts into is the "Примем" field of the same
+// symbol, in the unit of that result (Ом for a resistor, нФ for a capacitor). The
+// symbol is read from the field's accessible name, the quantity from the caption
+// before the result.
+void ResultLabelsTest::eachResultAcceptsIntoItsOwnField_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("field");
+    int rows = 0;
+    for (const takton::RegisteredWindow& registered : takton::registeredWindows()) {
+        const std::vector<takton::ControlRow>& table = registered.window()->layoutRows();
+        for (std::size_t i = 1; i < table.size(); ++i) {
+            if (table[i].accepts.empty())
+                continue;
+            const QString form = QString::fromLatin1(registered.form);
+            const QString result = QString::fromLatin1(table[i].name);
+            QTest::newRow(qPrintable(form + ' ' + result))
+                << form << table[i - 1].caption.toString() << QString::fromLatin1(table[i].accepts);
+            ++rows;
+        }
+    }
+    QCOMPARE(rows, 47);
+}
+
+void ResultLabelsTest::eachResultAcceptsIntoItsOwnField()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    QFETCH(QString, field);
+    QWidget* window = nullptr;
+    for (const takton::RegisteredWindow& registered : takton::registeredWindows())
+        if (QString::fromLatin1(registered.form) == form)
+            window = registered.window();
+    const QString name = edit(window, field.toLatin1())->accessibleName();
+    const QRegularExpression accepted(QStringLiteral("^(?:Примем )?(\\S+) = .*(Ом|нФ)$"));
+    const QRegularExpressionMatch match = accepted.match(name);
+    QVERIFY2(match.hasMatch(), qPrintable(name));
+    const QString symbol = match.captured(1);
+    const QRegularExpression sameSymbol("(^| )" + QRegularExpression::escape(symbol) + "( |,|$)");
+    QVERIFY2(caption.contains(sameSymbol), qPrintable(caption + " / " + name));
+    const QString unit = caption.startsWith(QStringLiteral("Сопротивление")) ? "Ом" : "нФ";
+    QCOMPARE(match.captured(2), unit);
 }
 
 TAKTON_GUI_TEST_MAIN(ResultLabelsTest)
