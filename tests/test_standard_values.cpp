@@ -20,10 +20,6 @@ private slots:
     void seriesAreTheStandardOnes();
     void neighbours_data();
     void neighbours();
-    void nearestHasTheSmallerDeviation_data();
-    void nearestHasTheSmallerDeviation();
-    void valuesWithinARange_data();
-    void valuesWithinARange();
     void hintText_data();
     void hintText();
     void valueToAccept_data();
@@ -96,47 +92,6 @@ void StandardValuesTest::neighbours()
     QCOMPARE(double(n.above.value()), above);
 }
 
-void StandardValuesTest::nearestHasTheSmallerDeviation_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("4545,45: 4700 is 3,4 % off, 4300 is 5,4 %") << 4545.45 << 4700.0;
-    QTest::newRow("4450: 4300 is 3,4 % off, 4700 is 5,6 %") << 4450.0 << 4300.0;
-    QTest::newRow("0,96: 1 is 4,2 % off, 0,91 is 5,2 %") << 0.96 << 1.0;
-    QTest::newRow("standard value itself") << 2.2 << 2.2;
-}
-
-void StandardValuesTest::nearestHasTheSmallerDeviation()
-{
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    QCOMPARE(double(nearest(value, ESeries::E24).value()), expected);
-}
-
-void StandardValuesTest::valuesWithinARange_data()
-{
-    QTest::addColumn<double>("lower");
-    QTest::addColumn<double>("upper");
-    QTest::addColumn<QList<double>>("expected");
-    QTest::newRow("a base resistor range") << 30000.0 << 50000.0
-                                           << QList<double>{30000, 33000, 36000, 39000, 43000, 47000};
-    QTest::newRow("standard bounds are inside") << 4300.0 << 4700.0 << QList<double>{4300, 4700};
-    QTest::newRow("across a decade") << 8.0 << 12.0 << QList<double>{8.2, 9.1, 10, 11, 12};
-    QTest::newRow("no standard value inside") << 4400.0 << 4600.0 << QList<double>{};
-    QTest::newRow("a single standard value") << 4.7 << 4.7 << QList<double>{4.7};
-}
-
-void StandardValuesTest::valuesWithinARange()
-{
-    QFETCH(double, lower);
-    QFETCH(double, upper);
-    QFETCH(QList<double>, expected);
-    QList<double> within;
-    for (StandardValue v : valuesWithin(lower, upper, ESeries::E24))
-        within << double(v.value());
-    QCOMPARE(within, expected);
-}
-
 void StandardValuesTest::hintText_data()
 {
     QTest::addColumn<QChar>("separator");
@@ -158,6 +113,8 @@ void StandardValuesTest::hintText_data()
                                            << "Ближайшие номиналы E24: 1,8 нФ (-7,4 %) и 2 нФ (+2,9 %)";
     QTest::newRow("range") << QChar(',') << 30000.0 << 50000.0 << ohms
                            << "Номиналы E24 в диапазоне: 30000 Ом, 33000 Ом, 36000 Ом, 39000 Ом, 43000 Ом, 47000 Ом";
+    QTest::newRow("range across a decade, standard bounds inside") << QChar(',') << 8.2 << 12.0 << ohms
+                                                                   << "Номиналы E24 в диапазоне: 8,2 Ом, 9,1 Ом, 10 Ом, 11 Ом, 12 Ом";
     QTest::newRow("range with no standard value") << QChar(',') << 4400.0 << 4600.0 << ohms
                                                   << "Номиналов E24 в диапазоне нет; ближайшие: 4300 Ом и 4700 Ом";
     QTest::newRow("volts: no hint") << QChar(',') << 4545.45 << 4545.45 << unit::volts.toString() << QString();
@@ -186,6 +143,8 @@ void StandardValuesTest::valueToAccept_data()
     QTest::addColumn<double>("accepted"); // 0: nothing to accept
     const QString ohms = unit::ohms.toString();
     QTest::newRow("single value: nearest") << 4545.45 << 4545.45 << ohms << 4700.0;
+    QTest::newRow("0,96: 1 is 4,2 % off, 0,91 is 5,2 %") << 0.96 << 0.96 << ohms << 1.0;
+    QTest::newRow("4450: 4300 is 3,4 % off, 4700 is 5,6 %") << 4450.0 << 4450.0 << ohms << 4300.0;
     QTest::newRow("range: nearest its geometric middle 38730") << 30000.0 << 50000.0 << ohms << 39000.0;
     QTest::newRow("range with none inside: still the nearest") << 4400.0 << 4600.0 << ohms << 4300.0;
     QTest::newRow("capacitance") << 1.944 << 1.944 << unit::nanofarads.toString() << 2.0;
