@@ -29,18 +29,23 @@ QString captionName(const QString& caption)
     return caption.simplified().remove(introducer);
 }
 
-// The nearest caption to the left of `result` on its row.
+// The caption to the left of `result` that shares most of its line; of two on the
+// same line, the nearer. Lines of captions may touch by a pixel.
 const QLabel* captionBefore(const QLabel* result, const QList<QLabel*>& labels)
 {
     const QLabel* best = nullptr;
+    int bestShared = 0;
     for (const QLabel* label : labels) {
         if (label == result || isResultLabel(label) || label->text().trimmed().isEmpty())
             continue;
         const QRect r = label->geometry();
         if (!sameRow(r, result->geometry()) || r.left() >= result->x())
             continue;
-        if (!best || r.left() > best->x())
+        const int shared = r.intersected(QRect(r.left(), result->y(), r.width(), result->height())).height();
+        if (!best || shared > bestShared || (shared == bestShared && r.left() > best->x())) {
             best = label;
+            bestShared = shared;
+        }
     }
     return best;
 }

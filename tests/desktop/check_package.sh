@@ -53,11 +53,14 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >
 
 # The installed program starts, opens its windows with their pictures and fonts, and
 # keeps running until it is told to stop; anything it says on the way is a fault.
+# (The offscreen platform itself says once that it cannot pass on size hints.)
+mkdir -m 700 "$scratch/runtime"
 set +e
-QT_QPA_PLATFORM=offscreen timeout -s TERM 5 "$root/usr/bin/takton" >"$scratch/run.log" 2>&1
+XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen timeout -s TERM 5 "$root/usr/bin/takton" >"$scratch/run.log" 2>&1
 status=$?
 set -e
 cat "$scratch/run.log"
 [ "$status" -eq 124 ] || fail "the installed program exited with status $status instead of running"
-[ ! -s "$scratch/run.log" ] || fail "the installed program printed messages"
+! grep -v -x 'This plugin does not support propagateSizeHints()' "$scratch/run.log" ||
+    fail "the installed program printed messages"
 echo "the installed program ran until stopped"
