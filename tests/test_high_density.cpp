@@ -1,7 +1,8 @@
 // Every window on a screen of twice the pixel density (run with QT_SCALE_FACTOR=2):
-// the layout keeps its designed places in device-independent pixels, no control
-// covers another, and the schematic is drawn again from its SVG at the screen's
-// density rather than magnified from the JPEG.
+// no control covers another, and the schematic is drawn again from its SVG at the
+// screen's density rather than magnified from the JPEG. The designed places, fitted
+// captions and fields over them are checked at this density by test_windows, run
+// again with the same factor.
 
 #include "forms.h"
 #include "gui_support.h"
@@ -90,17 +91,10 @@ void HighDensity::noControlCoversAnother()
     std::vector<Placed> placed;
     for (const ControlRow& row : shown->layoutRows()) {
         const QWidget* control = shown->control(row.name);
-        if (row.kind == Kind::Label) {
-            if (row.caption.isEmpty())
-                continue; // results: empty until a step writes them
-            // A caption's ink: its natural width at this density must fit its row.
-            const auto* caption = static_cast<const QLabel*>(control);
-            const int inked = caption->sizeHint().width();
-            QVERIFY2(inked <= row.rect.width, qPrintable(qName(row.name) + QString(" needs %1 px of %2").arg(inked).arg(row.rect.width)));
-            placed.push_back({qName(row.name), QRect(control->pos(), QSize(inked, control->height())), true});
-        } else {
+        if (row.kind != Kind::Label)
             placed.push_back({qName(row.name), control->geometry(), false});
-        }
+        else if (!row.caption.isEmpty()) // a caption's ink, as wide as this density sets it
+            placed.push_back({qName(row.name), QRect(control->pos(), QSize(control->sizeHint().width(), control->height())), true});
     }
     // Neighbouring rows of the tables touch: fields one above the other, or two lines
     // of captions, may share a strip of a pixel or two, never more.
@@ -115,7 +109,6 @@ void HighDensity::noControlCoversAnother()
             QVERIFY2(overlap.isEmpty() || std::min(overlap.height(), overlap.width()) <= 2,
                      qPrintable(a.name + " covers " + b.name));
         }
-    expectFieldsOnTop(shown);
     if (form != "Form1")
         shown->close();
 }
