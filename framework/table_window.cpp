@@ -6,6 +6,8 @@
 #include "jpeg_image.h"
 #include "numeric_text.h"
 #include "result_hints.h"
+#include "result_names.h"
+#include "schematic_image.h"
 #include "units.h"
 #include "widgets.h"
 #include "window_placement.h"
@@ -157,14 +159,9 @@ QWidget* TableWindow::addControl(const ControlRow& row)
         widget = button;
         break;
     }
-    case Kind::Image: {
-        auto* image = new QLabel(canvas);
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!properties.schematic.isEmpty())
-            image->setPixmap(QPixmap::fromImage(loadSchematic(properties.schematic.toString())));
-        widget = image;
+    case Kind::Image:
+        widget = new SchematicImage(properties.schematic.toString(), canvas);
         break;
-    }
     }
     widget->setObjectName(qName(row.name));
     if (row.kind != Kind::Label)
@@ -196,6 +193,7 @@ void TableWindow::fitCanvas()
     designedBottom = bounds.bottom() + 1;
     canvas->resize(bounds.right() + 1, designedBottom);
     nameFieldsAfterCaptions(canvas);
+    nameResultsAndSteps(canvas, rows);
 }
 
 QPushButton* TableWindow::addAction(const QString& objectName, const QString& caption, const QKeySequence& shortcut,
