@@ -57,14 +57,17 @@ Design designOfForm9(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // Three triggers, each followed by three recovery times; a default pulse of
-    // Ек1 + Ек2 lifts T2's base from -Ек1 well past conduction. Its width is a fifth
-    // of tau, so that the output pulse shows whether the circuit holds it by itself.
-    const double spacing = 3 * d.targets.recovery + tau;
-    c.trigger = Trigger{.node = u"trig"_qs, .amplitude = ek1 + ek2, .width = tau / 5,
-                        .delay = std::max(20 * supplyRamp, d.targets.recovery), .period = spacing};
-    c.stopTime = c.trigger->delay + 3 * spacing;
-    c.maxStep = std::min(tau, d.targets.recovery) / 100;
+    // The supplies' step charges C1 and C2 through the base resistors: the first
+    // trigger waits five of those time constants for the rest state. Then three
+    // triggers, each followed by at least three recovery times. A default pulse of
+    // Ек1 + Ек2 lifts T2's base from -Ек1 well past conduction; its width is a fifth of
+    // tau, so that the output pulse shows whether the circuit holds it by itself.
+    const double settle = 5 * std::max(rb1, rb2) * c12;
+    const double spacing = std::max(3 * d.targets.recovery, settle) + tau;
+    c.trigger = Trigger{.node = u"trig"_qs, .amplitude = ek1 + ek2, .width = tau / 5, .delay = settle,
+                        .period = spacing};
+    c.stopTime = settle + 3 * spacing;
+    c.maxStep = std::min(tau, d.targets.recovery) / 50;
     return d;
 }
 

@@ -7,6 +7,7 @@
 #include <QByteArrayList>
 #include <QStringList>
 #include <clocale>
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -90,6 +91,10 @@ Waveforms simulate(const QString& netlist, double stopTime, const RunControl& co
 {
     loadSimulator();
     std::lock_guard one(oneRunAtATime);
+    // Anything may have set the locale since (a test switching regional settings, a
+    // library): the library's background thread reads numbers with the global one.
+    if (const char* numeric = std::setlocale(LC_NUMERIC, nullptr); !numeric || std::strcmp(numeric, "C") != 0)
+        std::setlocale(LC_NUMERIC, "C");
     {
         std::lock_guard guard(listener.lock);
         listener.errors.clear();
