@@ -45,6 +45,11 @@ Design designOfForm9(const TableWindow& window)
     const double c3 = 10 * c12;
     d.notes << QStringLiteral("С3 на схеме без номинала: взята %1 нФ (10 × С1)").arg(c3 * 1e9, 0, 'g', 6);
 
+    // The trigger generator's own resistance: without it every edge drives the bases
+    // through C3 with an unbounded current.
+    const double triggerSource = 100;
+    d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
+
     c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
     c.components = {
         {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
@@ -54,6 +59,7 @@ Design designOfForm9(const TableWindow& window)
         {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12},
         {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12},
         {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3},
+        {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
@@ -64,7 +70,7 @@ Design designOfForm9(const TableWindow& window)
     // tau, so that the output pulse shows whether the circuit holds it by itself.
     const double settle = 5 * std::max(rb1, rb2) * c12;
     const double spacing = std::max(3 * d.targets.recovery, settle) + tau;
-    c.trigger = Trigger{.node = u"trig"_qs, .amplitude = ek1 + ek2, .width = tau / 5, .delay = settle,
+    c.trigger = Trigger{.node = u"gen"_qs, .amplitude = ek1 + ek2, .width = tau / 5, .delay = settle,
                         .period = spacing};
     c.stopTime = settle + 3 * spacing;
     c.maxStep = std::min(tau, d.targets.recovery) / 50;

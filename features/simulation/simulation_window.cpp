@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace takton::simulation {
@@ -111,7 +112,7 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     buttons->addWidget(save);
 
     chart = new QChartView;
-    chart->setMinimumSize(720, 360);
+    chart->setMinimumSize(640, 240);
     chart->setRenderHint(QPainter::Antialiasing);
 
     auto* layout = new QVBoxLayout(this);
@@ -259,7 +260,12 @@ void SimulationWindow::showResult()
     volts->setTitleText(u"U, В"_qs);
     plot->addAxis(time, Qt::AlignBottom);
     plot->addAxis(volts, Qt::AlignLeft);
+    double low = 0, high = 0;
     for (const auto& [name, values] : probes) {
+        for (double v : *values) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
         auto* series = new QLineSeries;
         series->setName(name);
         QList<QPointF> points;
@@ -272,9 +278,12 @@ void SimulationWindow::showResult()
     }
     if (!w.time.empty())
         time->setRange(0, w.time.back() * 1e6);
+    volts->setRange(low, high);
+    volts->applyNiceNumbers();
     QChart* old = chart->chart();
     chart->setChart(plot);
     delete old;
+    resize(width(), std::max(height(), sizeHint().height()));
 }
 
 QString SimulationWindow::netlistText() const
