@@ -11,6 +11,8 @@
 #include "Unit9.h"
 #include "Unit10.h"
 #include "Unit11.h"
+#include "simulation_window.h"
+#include "window_circuits.h"
 
 #include <utility>
 
@@ -53,6 +55,9 @@ void createForms()
 {
     for (const RegisteredWindow& window : registry)
         window.create();
+    // The windows whose circuit can be checked by simulation.
+    simulation::addSimulationCheck(Form2, simulation::designOfForm2);
+    simulation::addSimulationCheck(Form9, simulation::designOfForm9);
 }
 
 void destroyForms()
