@@ -12,6 +12,8 @@
 #include "Unit10.h"
 #include "Unit11.h"
 #include "design_actions.h"
+#include "simulation_window.h"
+#include "window_circuits.h"
 
 #include <concepts>
 #include <utility>
@@ -60,6 +62,9 @@ void createForms()
 {
     for (const RegisteredWindow& window : registry)
         window.create();
+    // The windows whose circuit can be checked by simulation.
+    simulation::addSimulationCheck(Form2, simulation::designOfForm2);
+    simulation::addSimulationCheck(Form9, simulation::designOfForm9);
 }
 
 void destroyForms()

@@ -1,0 +1,66 @@
+// The circuit of the two-supply astable with resistive and capacitive coupling, as
+// drawn in its schematic: T1 (p-n-p) with Rк1 and Rб1 on -Ек1, T2 (n-p-n) with Rк2 and
+// Rб2 on +Ек2, C from T1's collector to T2's base, R from T2's collector to T1's base.
+
+#include "window_circuits.h"
+
+#include <QLocale>
+
+namespace takton::simulation {
+
+Design designOfForm2(const TableWindow& window)
+{
+    const DesignFields f(window);
+    Design d;
+    d.kind = Kind::Astable;
+    d.targets.amplitude1 = f.number("Edit1");
+    d.targets.amplitude2 = f.number("Edit2");
+    const double tau = 1e-6 * f.number("Edit4"); // typed in microseconds
+    d.targets.period = tau;
+
+    Circuit& c = d.circuit;
+    c.title = u"Astable, two supplies, resistive and capacitive coupling"_qs;
+    c.t1 = {.betaMin = f.number("Edit13"), .collectorCurrentMax = f.number("Edit7"),
+            .collectorBaseMax = f.number("Edit11"), .reverseBaseEmitter = d.targets.amplitude1};
+    c.t2 = {.betaMin = f.number("Edit14"), .collectorCurrentMax = f.number("Edit8"),
+            .collectorBaseMax = f.number("Edit12"), .reverseBaseEmitter = d.targets.amplitude2};
+    const double ek1 = f.number("Edit17"), ek2 = f.number("Edit18");
+    const double rk1 = f.number("Edit19"), rk2 = f.number("Edit20");
+    const double rb1 = f.number("Edit21"), rb2 = f.number("Edit22");
+
+    // R: no step reads the field below the limit Step 6 computes; typed, it is taken,
+    // otherwise the greatest E24 value within the limit.
+    double r = 0;
+    if (const auto typed = f.optionalNumber("Edit23")) {
+        r = *typed;
+    } else {
+        const double rmax = (ek2 * rb1 - ek1 * rk2) / ek1;
+        r = e24AtMost(rmax);
+        d.notes << QStringLiteral("R не принято (поле «%1» пусто): взято %2 Ом, ближайшее из ряда E24 "
+                                  "не более %3 Ом")
+                       .arg(f.nameOf("Edit23"))
+                       .arg(r)
+                       .arg(rmax, 0, 'f', 0);
+    }
+    // C: the window has no field for it; the value Step 7 computes.
+    const double cap = tau / ((rb2 + rk1) * 0.9);
+    d.notes << QStringLiteral("C взята по расчёту шага 7: %1 нФ").arg(cap * 1e9, 0, 'g', 6);
+
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.components = {
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2},
+        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r},
+        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap},
+        {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
+        {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
+    };
+    // Six target periods: the first two settle, the rest are measured.
+    c.stopTime = 6 * tau;
+    c.maxStep = tau / 500;
+    return d;
+}
+
+} // namespace takton::simulation

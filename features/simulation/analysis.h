@@ -1,0 +1,52 @@
+#pragma once
+// What a transient run shows about a design: whether it oscillates (or fires once per
+// trigger), the measured period or pulse, the amplitudes, and whether a transistor
+// leaves what the user typed as its ratings.
+
+#include "circuit.h"
+#include "engine.h"
+
+#include <QStringList>
+#include <limits>
+
+namespace takton::simulation {
+
+enum class Verdict {
+    Oscillates,          // an astable that keeps switching
+    FiresOncePerTrigger, // a monostable: one output pulse for each trigger pulse
+    FiresIrregularly,    // a monostable: no pulse, or more than one, for some trigger
+    DoesNotStart,        // nothing switches after the supplies came up
+    Latches,             // stuck with both transistors conducting
+};
+
+inline constexpr double notMeasured = std::numeric_limits<double>::quiet_NaN();
+
+struct Measurement {
+    Verdict verdict = Verdict::DoesNotStart;
+    double period = notMeasured;      // s, astable
+    double pulseLength = notMeasured; // s, monostable: the first output pulse
+    double recovery = notMeasured;    // s, monostable: from the pulse's end until both collectors are back
+    double amplitude1 = notMeasured;  // V, swing of T1's collector
+    double amplitude2 = notMeasured;  // V, swing of T2's collector
+    int triggers = 0, pulses = 0;
+    // Peaks over the run after the supplies came up.
+    double collectorCurrent1 = 0, collectorCurrent2 = 0;       // A
+    double collectorBase1 = 0, collectorBase2 = 0;             // V, reverse
+    double reverseBaseEmitter1 = 0, reverseBaseEmitter2 = 0;   // V
+    QStringList ratingBreaches; // one sentence each; empty when every peak is within its rating
+};
+
+// Astable: the period and the amplitudes are measured over the last two thirds of the
+// run, after the start-up has settled.
+Measurement measureAstable(const Waveforms& w, const Circuit& circuit);
+
+// Monostable: every trigger pulse of `circuit.trigger` within the run is one attempt.
+Measurement measureMonostable(const Waveforms& w, const Circuit& circuit);
+
+// The plain verdict the result window shows, first line.
+QString verdictText(Verdict verdict);
+
+// Times when `v` crosses `level` going up (or down), linearly interpolated.
+std::vector<double> crossings(const std::vector<double>& t, const std::vector<double>& v, double level, bool rising);
+
+} // namespace takton::simulation

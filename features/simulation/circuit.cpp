@@ -1,0 +1,86 @@
+#include "circuit.h"
+
+#include "spice_number.h"
+
+#include <QStringList>
+
+namespace takton::simulation {
+
+// One generic complementary Gummel-Poon pair for every window: the textbook design
+// needs only β, so the rest is a small-signal switching transistor of ordinary size.
+//  - BF is the typed β (scaled by the user's control), BR 1: the parts are never used
+//    inverted.
+//  - IS 1e-14 A puts the base-emitter drop of a conducting transistor at 0.6...0.75 V
+//    over the milliampere currents these designs use.
+//  - CJE 5 pF, CJC 3 pF and TF 1 ns: the junction capacitance and transit time of a
+//    small switching transistor. Without them every edge is instantaneous and the
+//    solver crawls through them in ever smaller steps.
+//  - No breakdown: a reverse base-emitter or collector-base voltage beyond the rating
+//    is reported from the waveforms instead of being clipped by the model.
+QString transistorModel(const QString& name, Part polarity, double beta)
+{
+    return QStringLiteral(".model %1 %2(IS=1e-14 BF=%3 BR=1 CJE=5p CJC=3p TF=1n)")
+        .arg(name, polarity == Part::Pnp ? u"PNP"_qs : u"NPN"_qs, spiceNumber(beta));
+}
+
+namespace {
+
+QString modelName(const Component& q);
+
+QString element(const Component& c)
+{
+    const QString nodes = c.nodes.size() == 2 ? c.nodes[0] + u' ' + c.nodes[1]
+                                              : QStringList(c.nodes.begin(), c.nodes.end()).join(u' ');
+    switch (c.part) {
+    case Part::Resistor:
+    case Part::Capacitor:
+        return c.designator + u' ' + nodes + u' ' + spiceNumber(c.value);
+    case Part::Pnp:
+    case Part::Npn:
+        return c.designator + u' ' + nodes + u' ' + modelName(c);
+    }
+    return {};
+}
+
+// T1 is Q1, T2 is Q2; each has its own model, named after the transistor.
+QString modelName(const Component& q)
+{
+    return q.designator == u"Q1" ? u"T1"_qs : u"T2"_qs;
+}
+
+const Transistor& dataOf(const Circuit& circuit, const Component& q)
+{
+    return q.designator == u"Q1" ? circuit.t1 : circuit.t2;
+}
+
+} // namespace
+
+QString netlist(const Circuit& circuit, double betaScale)
+{
+    QStringList lines;
+    lines << u"* "_qs + circuit.title;
+    lines << u"* supplies ramped from 0 V over "_qs + spiceNumber(supplyRamp * 1e6) + u" us"_qs;
+    for (const Supply& s : circuit.supplies)
+        lines << u'V' + s.designator + u' ' + s.node + u" 0 PWL(0 0 "_qs + spiceNumber(supplyRamp) + u' '
+                     + spiceNumber(s.volts) + u')';
+    if (const auto& t = circuit.trigger)
+        lines << u"VTRIG "_qs + t->node + u" 0 PULSE(0 "_qs + spiceNumber(t->amplitude) + u' '
+                     + spiceNumber(t->delay) + u" 10n 10n "_qs + spiceNumber(t->width) + u' '
+                     + spiceNumber(t->period) + u')';
+    for (const Component& c : circuit.components)
+        lines << element(c);
+    for (const Component& c : circuit.components)
+        if (c.part == Part::Pnp || c.part == Part::Npn)
+            lines << transistorModel(modelName(c), c.part, dataOf(circuit, c).betaMin * betaScale);
+    // Gear integration: the default trapezoidal rule rings on the flat parts between
+    // edges. The run starts from all nodes at 0 V (uic) and the supplies' ramp: a DC
+    // operating point would sit on the circuit's unstable balance and never leave it.
+    lines << u".options method=gear"_qs;
+    lines << u".tran "_qs + spiceNumber(circuit.maxStep) + u' ' + spiceNumber(circuit.stopTime) + u" 0 "_qs
+                 + spiceNumber(circuit.maxStep) + u" uic"_qs;
+    lines << u".save v(c1) v(b1) v(c2) v(b2) @q1[ic] @q2[ic]"_qs;
+    lines << u".end"_qs;
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace takton::simulation

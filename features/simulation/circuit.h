@@ -1,0 +1,68 @@
+#pragma once
+// A circuit as a calculator window describes it for the simulator: the parts of its
+// schematic with the values the user accepted, the two transistors' typed data, the
+// supplies and, for a monostable, the trigger. `netlist` turns it into the text the
+// simulator reads (and the user may save as a .cir file).
+//
+// Node names are shared by every window: T1 is Q1 (collector c1, base b1), T2 is Q2
+// (c2, b2), both emitters on the common wire 0; the supplies drive their own nodes.
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace takton::simulation {
+
+enum class Part { Resistor, Capacitor, Pnp, Npn };
+
+struct Component {
+    QString designator;         // "Rk1", "C", "Q1": its first letter is its kind
+    Part part;
+    std::vector<QString> nodes; // two for R and C; collector, base, emitter for Q
+    double value = 0;           // ohms or farads; unused for transistors
+};
+
+// What the user typed about a transistor (in the window's units converted to SI).
+struct Transistor {
+    double betaMin = 0;
+    double collectorCurrentMax = 0; // A
+    double collectorBaseMax = 0;    // V
+    double reverseBaseEmitter = 0;  // V: the least reverse base-emitter rating the window asked for
+};
+
+// A supply ramped from 0 to `volts` (signed, relative to the common wire).
+struct Supply {
+    QString designator;
+    QString node;
+    double volts = 0;
+};
+
+// Rectangular pulses from 0 to `amplitude` into `node`, repeated every `period`.
+struct Trigger {
+    QString node;
+    double amplitude = 0; // V
+    double width = 0;     // s
+    double delay = 0;     // s, the first pulse's start
+    double period = 0;    // s
+};
+
+struct Circuit {
+    QString title;
+    std::vector<Supply> supplies;
+    std::vector<Component> components;
+    Transistor t1, t2;
+    std::optional<Trigger> trigger;
+    double stopTime = 0; // s
+    double maxStep = 0;  // s
+};
+
+// The transient run of `circuit` with both transistors' β scaled by `betaScale`.
+QString netlist(const Circuit& circuit, double betaScale);
+
+// The generic transistor model the netlist uses for a part of this polarity and β.
+QString transistorModel(const QString& name, Part polarity, double beta);
+
+// The ramp of the supplies from 0, long before any period of interest.
+inline constexpr double supplyRamp = 2e-6; // s
+
+} // namespace takton::simulation

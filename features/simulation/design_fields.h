@@ -1,0 +1,54 @@
+#pragma once
+// A calculator window's design as the simulator needs it, read from the window's own
+// fields: the accepted values ("Примем ..."), the targets and the transistor data.
+// Each window describes its circuit in one function next to its unit, built from these.
+
+#include "circuit.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace takton {
+class TableWindow;
+}
+
+namespace takton::simulation {
+
+enum class Kind { Astable, Monostable };
+
+// What the window asked for, to set beside what the simulation gives.
+struct Targets {
+    double period = 0;      // s, astable
+    double pulseLength = 0; // s, monostable
+    double recovery = 0;    // s, monostable
+    double amplitude1 = 0, amplitude2 = 0; // V
+};
+
+struct Design {
+    Kind kind = Kind::Astable;
+    Circuit circuit;
+    Targets targets;
+    QStringList notes; // values the window's steps do not read, and where they came from
+};
+
+// Reads the window's fields by name. A field that is empty or not a number stops the
+// check with a message naming it; nothing runs.
+class DesignFields {
+public:
+    explicit DesignFields(const TableWindow& window) : window(window) {}
+
+    double number(const char* edit) const;
+    // A field that may be left empty: then nothing.
+    std::optional<double> optionalNumber(const char* edit) const;
+
+    // The caption a field is known by ("Примем Rк1 = Ом").
+    QString nameOf(const char* edit) const;
+
+private:
+    const TableWindow& window;
+};
+
+// The greatest E24 value not above `limit` (positive).
+double e24AtMost(double limit);
+
+} // namespace takton::simulation

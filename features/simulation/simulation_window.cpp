@@ -1,0 +1,319 @@
+#include "simulation_window.h"
+
+#include "decimal_separator.h"
+#include "error_reporting.h"
+#include "errors.h"
+#include "table_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace takton::simulation {
+namespace {
+
+// Figures in the user's decimal separator, three significant digits are what a
+// simulation of a textbook design is worth.
+QString figure(double value, int digits = 4)
+{
+    if (!std::isfinite(value))
+        return u"—"_qs;
+    return QString::number(value, 'g', digits).replace(u'.', decimalSeparator());
+}
+
+QString deviation(double measured, double target)
+{
+    if (!std::isfinite(measured) || !(target > 0))
+        return u"—"_qs;
+    const double percent = (measured - target) / target * 100;
+    return (percent > 0 ? u"+"_qs : QString()) + QString::number(percent, 'f', 1).replace(u'.', decimalSeparator())
+           + u" %"_qs;
+}
+
+QString row(const QString& what, double measured, double target, const QString& unit, double scale = 1)
+{
+    return u"<tr><td>"_qs + what + u"</td><td align=right>"_qs + figure(measured * scale) + u' ' + unit
+           + u"</td><td align=right>"_qs + (target > 0 ? figure(target * scale) + u' ' + unit : u"—"_qs)
+           + u"</td><td align=right>"_qs + deviation(measured, target) + u"</td></tr>"_qs;
+}
+
+QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suffix)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setRange(low, high);
+    box->setSingleStep(step);
+    box->setDecimals(2);
+    box->setSuffix(suffix);
+    return box;
+}
+
+} // namespace
+
+SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
+    : QWidget(calculator, Qt::Window), calculator(calculator), designOf(designOf)
+{
+    setObjectName(calculator->objectName() + u"Simulation"_qs);
+    setWindowTitle(u"Проверка моделированием — "_qs + calculator->windowTitle());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    verdict = new QLabel;
+    verdict->setObjectName(u"Verdict"_qs);
+    QFont bold = verdict->font();
+    bold.setBold(true);
+    verdict->setFont(bold);
+    verdict->setWordWrap(true);
+    figures = new QLabel;
+    figures->setObjectName(u"Figures"_qs);
+    figures->setTextFormat(Qt::RichText);
+    notes = new QLabel;
+    notes->setObjectName(u"Notes"_qs);
+    notes->setWordWrap(true);
+
+    beta = spinBox(1, 4, 0.5, QString());
+    beta->setObjectName(u"BetaScale"_qs);
+    beta->setPrefix(u"× "_qs);
+    beta->setValue(1);
+    triggerAmplitude = spinBox(0.1, 1000, 1, u" В"_qs);
+    triggerAmplitude->setObjectName(u"TriggerAmplitude"_qs);
+    triggerWidth = spinBox(0.01, 1e6, 1, u" мкс"_qs);
+    triggerWidth->setObjectName(u"TriggerWidth"_qs);
+
+    rerun = new QPushButton(u"Моделировать"_qs);
+    rerun->setObjectName(u"Run"_qs);
+    stop = new QPushButton(u"Отмена"_qs);
+    stop->setObjectName(u"Cancel"_qs);
+    save = new QPushButton(u"Сохранить .cir…"_qs);
+    save->setObjectName(u"SaveNetlist"_qs);
+    bar = new QProgressBar;
+    bar->setRange(0, 100);
+
+    auto* controls = new QFormLayout;
+    controls->addRow(u"β транзисторов от введённого минимума:"_qs, beta);
+    controls->addRow(u"Запускающий импульс, амплитуда:"_qs, triggerAmplitude);
+    controls->addRow(u"Запускающий импульс, длительность:"_qs, triggerWidth);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(rerun);
+    buttons->addWidget(stop);
+    buttons->addWidget(bar, 1);
+    buttons->addWidget(save);
+
+    chart = new QChartView;
+    chart->setMinimumSize(640, 240);
+    chart->setRenderHint(QPainter::Antialiasing);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(verdict);
+    layout->addWidget(figures);
+    layout->addLayout(controls);
+    layout->addLayout(buttons);
+    layout->addWidget(chart, 1);
+    layout->addWidget(notes);
+
+    timer = new QTimer(this);
+    timer->setInterval(20);
+    connect(timer, &QTimer::timeout, this, &SimulationWindow::poll);
+    connect(rerun, &QPushButton::clicked, this, [this] { runReported([this] { start(); }, this); });
+    connect(stop, &QPushButton::clicked, this, &SimulationWindow::cancel);
+    connect(save, &QPushButton::clicked, this, [this] {
+        runReported(
+            [this] {
+                const QString path = QFileDialog::getSaveFileName(this, u"Сохранить список соединений"_qs,
+                                                                  this->calculator->objectName() + u".cir"_qs,
+                                                                  u"SPICE (*.cir)"_qs);
+                if (!path.isEmpty())
+                    saveNetlist(path);
+            },
+            this);
+    });
+    stop->setEnabled(false);
+    save->setEnabled(false);
+    resize(900, 760);
+}
+
+SimulationWindow::~SimulationWindow()
+{
+    cancelled = true;
+    if (worker.joinable())
+        worker.join();
+}
+
+double SimulationWindow::betaScale() const
+{
+    return beta->value();
+}
+
+void SimulationWindow::start()
+{
+    if (running())
+        return;
+    Design next = designOf(*calculator); // a field that is not a number stops here
+    const bool monostable = next.circuit.trigger.has_value();
+    triggerAmplitude->setEnabled(monostable);
+    triggerWidth->setEnabled(monostable);
+    if (monostable) {
+        // The user's trigger is kept from run to run; the first run shows the default.
+        if (current.circuit.trigger) {
+            next.circuit.trigger->amplitude = triggerAmplitude->value();
+            next.circuit.trigger->width = 1e-6 * triggerWidth->value();
+        }
+        triggerAmplitude->setValue(next.circuit.trigger->amplitude);
+        triggerWidth->setValue(next.circuit.trigger->width * 1e6);
+    }
+    current = std::move(next);
+    loadSimulator(); // on this thread: it sets the process's numeric locale
+    cancelled = false;
+    done = false;
+    progress = 0;
+    failure = nullptr;
+    verdict->setText(u"Моделирование…"_qs);
+    rerun->setEnabled(false);
+    stop->setEnabled(true);
+    save->setEnabled(true);
+    const double scale = betaScale();
+    worker = std::thread([this, design = current, scale] {
+        try {
+            RunControl control;
+            control.cancel = &cancelled;
+            control.progress = &progress;
+            result = check(design, scale, control);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    timer->start();
+}
+
+void SimulationWindow::cancel()
+{
+    cancelled = true;
+}
+
+void SimulationWindow::poll()
+{
+    bar->setValue(progress);
+    if (done)
+        finish();
+}
+
+void SimulationWindow::finish()
+{
+    timer->stop();
+    worker.join();
+    rerun->setEnabled(true);
+    stop->setEnabled(false);
+    bar->setValue(100);
+    if (failure) {
+        verdict->setText(messageOf(failure));
+        result = {};
+        runReported([f = failure] { std::rethrow_exception(f); }, this);
+        return;
+    }
+    showResult();
+}
+
+void SimulationWindow::showResult()
+{
+    const Measurement& m = result.measurement;
+    QString text = verdictText(m.verdict);
+    if (!m.ratingBreaches.isEmpty())
+        text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
+    verdict->setText(text);
+
+    const Targets& t = current.targets;
+    QString table = u"<table cellspacing=6><tr><th></th><th>моделирование</th><th>расчёт</th><th>отклонение</th></tr>"_qs;
+    if (current.kind == Kind::Astable) {
+        table += row(u"Период tau"_qs, m.period, t.period, u"мкс"_qs, 1e6);
+    } else {
+        table += row(u"Длительность импульса"_qs, m.pulseLength, t.pulseLength, u"мкс"_qs, 1e6);
+        table += row(u"Время восстановления"_qs, m.recovery, t.recovery, u"мкс"_qs, 1e6);
+        table += u"<tr><td>Импульсов на запуски</td><td align=right>"_qs + QString::number(m.pulses) + u" на "_qs
+                 + QString::number(m.triggers) + u"</td></tr>"_qs;
+    }
+    table += row(u"Um1"_qs, m.amplitude1, t.amplitude1, u"В"_qs);
+    table += row(u"Um2"_qs, m.amplitude2, t.amplitude2, u"В"_qs);
+    figures->setText(table + u"</table>"_qs);
+    notes->setText(current.notes.join(u'\n'));
+
+    auto* plot = new QChart;
+    const Waveforms& w = result.waveforms;
+    const std::size_t stride = std::max<std::size_t>(1, w.time.size() / 4000);
+    const std::pair<QString, const std::vector<double>*> probes[] = {
+        {u"Uк1"_qs, &w.c1}, {u"Uб1"_qs, &w.b1}, {u"Uк2"_qs, &w.c2}, {u"Uб2"_qs, &w.b2}};
+    auto* time = new QValueAxis;
+    time->setTitleText(u"t, мкс"_qs);
+    auto* volts = new QValueAxis;
+    volts->setTitleText(u"U, В"_qs);
+    plot->addAxis(time, Qt::AlignBottom);
+    plot->addAxis(volts, Qt::AlignLeft);
+    double low = 0, high = 0;
+    for (const auto& [name, values] : probes) {
+        for (double v : *values) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        auto* series = new QLineSeries;
+        series->setName(name);
+        QList<QPointF> points;
+        for (std::size_t i = 0; i < w.time.size(); i += stride)
+            points << QPointF(w.time[i] * 1e6, (*values)[i]);
+        series->replace(points);
+        plot->addSeries(series);
+        series->attachAxis(time);
+        series->attachAxis(volts);
+    }
+    if (!w.time.empty())
+        time->setRange(0, w.time.back() * 1e6);
+    volts->setRange(low, high);
+    volts->applyNiceNumbers();
+    QChart* old = chart->chart();
+    chart->setChart(plot);
+    delete old;
+    resize(width(), std::max(height(), sizeHint().height()));
+}
+
+QString SimulationWindow::netlistText() const
+{
+    return netlist(current.circuit, betaScale());
+}
+
+void SimulationWindow::saveNetlist(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(netlistText().toUtf8()) < 0)
+        throw Exception(u"Не удалось записать файл "_qs + path);
+}
+
+void addSimulationCheck(TableWindow* calculator, DesignOf designOf)
+{
+    calculator->addAction(u"ButtonSimulate"_qs, u"Проверить моделированием"_qs, QKeySequence(u"Ctrl+M"_qs),
+                          [calculator, designOf] {
+                              SimulationWindow* window = simulationWindowOf(calculator);
+                              if (!window)
+                                  window = new SimulationWindow(calculator, designOf);
+                              window->start();
+                              window->show();
+                              window->raise();
+                          });
+}
+
+SimulationWindow* simulationWindowOf(const TableWindow* calculator)
+{
+    return calculator->findChild<SimulationWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace takton::simulation

@@ -1,0 +1,13 @@
+#pragma once
+// The circuit of each calculator window that can be checked by simulation, read from
+// the window's fields. Each is defined next to its window's unit, from the same
+// parts as the window's schematic.
+
+#include "design_fields.h"
+
+namespace takton::simulation {
+
+Design designOfForm2(const TableWindow& window);
+Design designOfForm9(const TableWindow& window);
+
+} // namespace takton::simulation
