@@ -2,10 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QRawFont>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace takton {
 
@@ -20,11 +23,32 @@ QRect WrappingButton::textArea(const QStyleOptionButton& option) const
     return rect().adjusted(margin, margin, -margin, -margin);
 }
 
-// Lines wrap at word boundaries and stand the font's line spacing apart (painting
-// them as one paragraph packs them closer, so that accents touch descenders).
+namespace {
+
+// The distance between the baselines of two lines of a face, as the face's designer
+// set it for screens: the Windows ascent and descent of its OS/2 table, when larger
+// than the metrics Qt reads (Tahoma's give 14 px at 15 px, where accents of a line
+// touch the descenders of the line above; its Windows metrics give 18 px).
+qreal naturalLineDistance(const QFont& font)
+{
+    qreal distance = QFontMetricsF(font).lineSpacing();
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (os2.size() >= 78 && raw.unitsPerEm() > 0) {
+        const auto u16 = [&os2](int at) { return (uchar(os2[at]) << 8) | uchar(os2[at + 1]); };
+        distance = std::max(distance, (u16(74) + u16(76)) * raw.pixelSize() / raw.unitsPerEm());
+    }
+    return std::ceil(distance);
+}
+
+} // namespace
+
+// Lines wrap at word boundaries and stand the face's natural line distance apart
+// (painted as one paragraph they stand closer).
 void WrappingButton::layOutCaption(QTextLayout& layout, const QRect& area) const
 {
     const QFontMetricsF metrics(font());
+    const qreal distance = naturalLineDistance(font());
     QTextOption wrapping(Qt::AlignLeft); // each line is centred below
     wrapping.setWrapMode(QTextOption::WordWrap);
     layout.setFont(font());
@@ -37,23 +61,24 @@ void WrappingButton::layOutCaption(QTextLayout& layout, const QRect& area) const
         lines << line;
     }
     layout.endLayout();
-    const qreal blockHeight = (lines.size() - 1) * metrics.lineSpacing() + metrics.height();
+    const qreal blockHeight = (lines.size() - 1) * distance + metrics.height();
     const qreal top = area.top() + (area.height() - blockHeight) / 2;
     for (qsizetype i = 0; i < lines.size(); ++i)
         lines[i].setPosition(QPointF(area.left() + (area.width() - lines[i].naturalTextWidth()) / 2,
-                                     top + i * metrics.lineSpacing()));
+                                     top + i * distance));
 }
 
-QList<QRectF> WrappingButton::captionLines() const
+QList<WrappingButton::CaptionLine> WrappingButton::captionLines() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
     QTextLayout layout;
     layOutCaption(layout, textArea(option));
-    QList<QRectF> lines;
+    QList<CaptionLine> lines;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        lines << QRectF(line.position(), QSizeF(line.naturalTextWidth(), line.height()));
+        lines << CaptionLine{text().mid(line.textStart(), line.textLength()),
+                             line.position() + QPointF(0, line.ascent()), line.naturalTextWidth()};
     }
     return lines;
 }

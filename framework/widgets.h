@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
-#include <QRectF>
+#include <QPointF>
+#include <QString>
 
 class QStyleOptionButton;
 class QTextLayout;
@@ -18,9 +19,14 @@ public:
     using QPushButton::QPushButton;
     QSize sizeHint() const override;
 
-    // Where the caption's lines are drawn: one rectangle a line, the font's natural
-    // line spacing apart, the block centred in the button's margins.
-    QList<QRectF> captionLines() const;
+    // Where the caption's lines are drawn: the face's natural line distance apart, the
+    // block centred in the button's margins.
+    struct CaptionLine {
+        QString text;
+        QPointF baseline; // left end of the line's baseline
+        qreal width = 0;
+    };
+    QList<CaptionLine> captionLines() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
