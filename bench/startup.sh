@@ -7,6 +7,7 @@
 #   then the medians, their ratios, the targets, and the time of one step.
 #
 #   bench/startup.sh [runs] [build dir]      (defaults: 15, build)
+# TAKTON_PROGRAM=path measures another build of the program against the same bare one.
 # Needs Xvfb and dbus-run-session (packages xvfb, dbus) and a default build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +15,8 @@ runs=${1:-15}
 build=${2:-build}
 
 if [ "${TAKTON_BENCH_INSIDE:-}" != 1 ]; then
-    for program in takton bench/bare bench/startup_probe bench/picture_bytes bench/step_benchmark; do
-        [ -x "$build/$program" ] || { echo "startup.sh: $build/$program is missing; build first: cmake --build $build -j2" >&2; exit 1; }
+    for file in takton bench/bare bench/startup_probe bench/picture_bytes bench/step_benchmark; do
+        [ -x "$build/$file" ] || { echo "startup.sh: $build/$file is missing; build first: cmake --build $build -j2" >&2; exit 1; }
     done
     work=$(mktemp -d)
     trap 'kill "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -30,6 +31,7 @@ if [ "${TAKTON_BENCH_INSIDE:-}" != 1 ]; then
 fi
 
 probe="$build/bench/startup_probe"
+program=${TAKTON_PROGRAM:-$build/takton}
 measure() { # program name -> appends "name map paint rss" to results
     local line
     line=$("$probe" "$1") || { echo "startup.sh: $2 did not start: $line" >&2; exit 1; }
@@ -39,10 +41,10 @@ results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 
 echo "Warm-up..."
-measure "$build/takton" warmup
+measure "$program" warmup
 measure "$build/bench/bare" warmup
 for ((i = 1; i <= runs; i++)); do
-    measure "$build/takton" takton
+    measure "$program" takton
     measure "$build/bench/bare" bare
 done
 

@@ -9,6 +9,7 @@
 #include "widgets.h"
 #include "window_placement.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
@@ -51,14 +52,21 @@ QLabel* makeLabel(const ControlRow& row, QWidget* parent)
     label->setFont(font);
     label->setText(row.caption.toString());
     placeAt(label, row.rect);
-    if (label->sizeHint().width() > row.rect.width)
-        label->resize(label->sizeHint().width(), row.rect.height);
+    // Labels made alike with the same caption and font want the same width; the
+    // windows repeat many captions, and measuring a caption is the costly part here.
+    static QHash<QString, int> wantedWidths;
+    const QString key = measureKey(font, row.caption);
+    auto wanted = wantedWidths.constFind(key);
+    if (wanted == wantedWidths.cend())
+        wanted = wantedWidths.insert(key, label->sizeHint().width());
+    if (*wanted > row.rect.width)
+        label->resize(*wanted, row.rect.height);
     if (row.style.link) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::blue);
         label->setPalette(palette);
         label->setCursor(Qt::PointingHandCursor);
-        label->resize(label->sizeHint().width(), row.rect.height);
+        label->resize(*wanted, row.rect.height);
     }
     return label;
 }
@@ -100,6 +108,8 @@ QPalette designedPalette(const QColor& background)
 TableWindow::TableWindow(const WindowProperties& windowProperties)
     : QWidget(nullptr), properties(windowProperties), scroller(new QScrollArea(this)), canvas(new QWidget)
 {
+    if (!properties.schematic.isEmpty())
+        schematic = loadSchematicAhead(properties.schematic.toString());
     setObjectName(qName(properties.objectName));
     setWindowTitle(properties.caption.toString());
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -158,8 +168,7 @@ QWidget* TableWindow::addControl(const ControlRow& row)
     case Kind::Image: {
         auto* image = new QLabel(canvas);
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!properties.schematic.isEmpty())
-            image->setPixmap(QPixmap::fromImage(loadSchematic(properties.schematic.toString())));
+        schematicImage = image;
         widget = image;
         break;
     }
@@ -184,6 +193,8 @@ void TableWindow::onClick(QWidget* control, std::function<void()> handler)
 
 void TableWindow::fitCanvas()
 {
+    if (schematicImage && schematic.valid())
+        schematicImage->setPixmap(QPixmap::fromImage(schematic.get()));
     QRect bounds;
     for (QWidget* child : canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         bounds |= child->geometry();

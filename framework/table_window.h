@@ -8,12 +8,14 @@
 #include "layout.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QScreen>
 #include <QSize>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -114,6 +116,9 @@ private:
     QWidget* canvas;
     QWidget* actionRow = nullptr;
     int designedBottom = 0; // below the last control of the table
+    // The schematic is decoded while the controls are built and drawn once they are.
+    std::future<QImage> schematic;
+    QLabel* schematicImage = nullptr;
 };
 
 } // namespace takton

@@ -13,7 +13,7 @@ if [ "${1:-}" = "--preset" ]; then
 fi
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
-          fonts-dejavu-core fonts-wine "$@")
+          fonts-dejavu-core fonts-wine libbenchmark-dev libxcb-damage0-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
