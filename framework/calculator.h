@@ -29,12 +29,36 @@ struct ControlName {
     }
 };
 
+// Every result label that accepts its value somewhere names a field of its own table.
+template <class Form>
+consteval bool acceptedFieldsExist()
+{
+    const auto& rows = layoutOf(static_cast<const Form*>(nullptr));
+    for (const auto& row : rows) {
+        if (row.accepts.empty())
+            continue;
+        bool found = false;
+        for (const auto& field : rows)
+            found = found || (field.name == row.accepts && field.kind == Kind::Edit);
+        if (row.kind != Kind::Label || !found)
+            return false;
+    }
+    return true;
+}
+
 template <class Form>
 class TableWindowOf : public TableWindow {
 public:
     using TableWindow::TableWindow;
 
 protected:
+    template <std::size_t N>
+    void build(const Control<Form> (&layout)[N])
+    {
+        static_assert(acceptedFieldsExist<Form>(), "a result label accepts into no field of the window's layout table");
+        TableWindow::build(layout);
+    }
+
     using Field = ControlName<Form, Kind::Edit>;
     using Result = ControlName<Form, Kind::Label>;
     using Focusable = ControlName<Form, Kind::Edit, Kind::Button>;

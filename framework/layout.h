@@ -41,6 +41,7 @@ struct ControlRow {
     Rect rect;
     Style style;
     QStringView caption;
+    std::string_view accepts{}; // the field a result label's standard value goes into
 };
 
 template <class Form>
@@ -51,8 +52,11 @@ struct Control {
     Style style{};
     QStringView caption{};
     void (Form::*onClick)() = nullptr;
+    // For a result label: the field of the same window where the value is accepted
+    // ("Примем ..."), which a standard value near the result can be put into.
+    std::string_view accepts{};
 
-    constexpr ControlRow untyped() const { return {name, kind, rect, style, caption}; }
+    constexpr ControlRow untyped() const { return {name, kind, rect, style, caption, accepts}; }
 };
 
 } // namespace takton

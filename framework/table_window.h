@@ -6,6 +6,7 @@
 
 #include "extended.h"
 #include "layout.h"
+#include "standard_values.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include <QWidget>
 #include <functional>
 #include <future>
+#include <map>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -28,6 +30,8 @@ class QLineEdit;
 class QScrollArea;
 
 namespace takton {
+
+struct ShownResult;
 
 namespace background {
 inline constexpr QColor dialogFace{240, 240, 240};
@@ -99,7 +103,11 @@ private:
     QWidget* addControl(const ControlRow& row);
     void onClick(QWidget* control, std::function<void()> handler);
     void fitCanvas();
-    void setLabelText(std::string_view label, const QString& text);
+    void setLabelText(std::string_view label, const QString& text, const ShownResult& shown);
+    // A written result can be selected and copied; a resistance or a capacitance also
+    // tells the standard values around it and offers the nearest for its field.
+    void offerStandardValues(QLabel* label, std::string_view name, const ShownResult& shown);
+    void showResultMenu(QLabel* label, std::string_view name, QPoint at);
     void fitFrame();
     QScreen* openingScreen() const;
     QPoint openingPosition() const;
@@ -112,6 +120,7 @@ private:
     QPointer<QScreen> firstScreen; // the menu's screen, when the menu showed it
     std::vector<ControlRow> rows;
     std::vector<std::string_view> focusNames;
+    std::map<std::string_view, std::optional<StandardValue>> acceptable; // by result label
     QScrollArea* scroller;
     QWidget* canvas;
     QWidget* actionRow = nullptr;

@@ -96,7 +96,7 @@ constexpr Control<TForm11> controls[] = {
     {.name = "Label54", .kind = Kind::Label, .rect = {108, 1088, 211, 19}, .caption = u"Ток базы транзистора Т1 ="},
     {.name = "Label55", .kind = Kind::Label, .rect = {324, 1088, 6, 19}, .style = style::bold},
     {.name = "Label56", .kind = Kind::Label, .rect = {108, 1112, 244, 19}, .caption = u"Сопротивление резистора R2 ="},
-    {.name = "Label57", .kind = Kind::Label, .rect = {356, 1112, 6, 19}, .style = style::bold},
+    {.name = "Label57", .kind = Kind::Label, .rect = {356, 1112, 6, 19}, .style = style::bold, .accepts = "Edit17"},
     {.name = "Edit17", .kind = Kind::Edit, .rect = {156, 1136, 43, 26}},
     {.name = "Label58", .kind = Kind::Label, .rect = {48, 1145, 177, 19}, .caption = u"Примем R2 =           Ом"},
     {.name = "Button8", .kind = Kind::Button, .rect = {30, 1172, 56, 23}, .caption = u"Шаг 8", .onClick = &TForm11::Button8Click},

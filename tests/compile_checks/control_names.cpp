@@ -1,6 +1,6 @@
-// Built twice: as written it must compile; with one of the MISNAMED_* macros defined
-// the build must fail, because a step names a control its table lacks or names it
-// as the wrong kind.
+// Built several times: as written it must compile; with one of the fault macros
+// defined the build must fail, because a step names a control its table lacks or names
+// it as the wrong kind, or a result accepts its value into no field of the table.
 
 #include "calculator.h"
 #include "units.h"
@@ -14,9 +14,18 @@ public:
 using namespace takton;
 
 namespace {
+#ifdef MISNAMED_ACCEPTED_FIELD
+constexpr std::string_view accepted = "Edit9";
+#elif defined(ACCEPTED_INTO_LABEL)
+constexpr std::string_view accepted = "Label1";
+#else
+constexpr std::string_view accepted = "Edit1";
+#endif
+
 constexpr Control<TCheckForm> controls[] = {
     {.name = "Edit1", .kind = Kind::Edit, .rect = {0, 0, 43, 26}},
     {.name = "Label1", .kind = Kind::Label, .rect = {0, 30, 6, 19}, .style = style::bold},
+    {.name = "Label2", .kind = Kind::Label, .rect = {50, 30, 6, 19}, .style = style::bold, .accepts = accepted},
     {.name = "Button1", .kind = Kind::Button, .rect = {0, 60, 56, 30}, .caption = u"Шаг 1", .onClick = &TCheckForm::Button1Click},
 };
 } // namespace
