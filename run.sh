@@ -6,5 +6,6 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "run.sh: no X11 display to show the program on (on Wayland enable XWayland; without a desktop: xvfb-run ./run.sh)" >&2
     exit 1
 fi
-scripts/prepare.sh
+# Only the program itself: the tests are built by test.sh.
+scripts/prepare.sh --target takton
 exec build/takton

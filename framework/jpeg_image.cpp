@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <utility>
-
 #include <csetjmp>
 #include <cstdio>
 // jpeglib.h needs FILE and size_t declared first.
@@ -97,15 +95,6 @@ QImage loadSchematic(const QString& resourcePath)
         return {};
     }
     return decodeJpeg(file.readAll(), resourcePath);
-}
-
-std::future<QImage> loadSchematicAhead(const QString& resourcePath)
-{
-    return std::async(std::launch::async, [resourcePath] {
-        QImage image = loadSchematic(resourcePath);
-        // What drawing an opaque picture on screen would convert it to anyway.
-        return image.isNull() ? image : std::move(image).convertToFormat(QImage::Format_RGB32);
-    });
 }
 
 } // namespace takton

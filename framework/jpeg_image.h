@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-#include <future>
 
 namespace takton {
 
@@ -14,9 +13,5 @@ QImage decodeJpeg(const QByteArray& stream, const QString& what);
 
 // Decodes a stream embedded in the program, such as ":/schematics/form2.jpg".
 QImage loadSchematic(const QString& resourcePath);
-
-// The same picture decoded on a worker thread and already in the pixel format it is
-// drawn in, so that a window builds its controls meanwhile.
-std::future<QImage> loadSchematicAhead(const QString& resourcePath);
 
 } // namespace takton

@@ -6,6 +6,8 @@
 #include "jpeg_image.h"
 #include "numeric_text.h"
 #include "result_hints.h"
+#include "result_names.h"
+#include "schematic_image.h"
 #include "units.h"
 #include "widgets.h"
 #include "window_placement.h"
@@ -110,8 +112,6 @@ QPalette designedPalette(const QColor& background)
 TableWindow::TableWindow(const WindowProperties& windowProperties)
     : QWidget(nullptr), properties(windowProperties), scroller(new QScrollArea(this)), canvas(new QWidget)
 {
-    if (!properties.schematic.isEmpty())
-        schematic = loadSchematicAhead(properties.schematic.toString());
     setObjectName(qName(properties.objectName));
     setWindowTitle(properties.caption.toString());
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -167,13 +167,9 @@ QWidget* TableWindow::addControl(const ControlRow& row)
         widget = button;
         break;
     }
-    case Kind::Image: {
-        auto* image = new QLabel(canvas);
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        schematicImage = image;
-        widget = image;
+    case Kind::Image:
+        widget = new SchematicImage(properties.schematic.toString(), canvas);
         break;
-    }
     }
     widget->setObjectName(qName(row.name));
     if (row.kind != Kind::Label)
@@ -195,8 +191,6 @@ void TableWindow::onClick(QWidget* control, std::function<void()> handler)
 
 void TableWindow::fitCanvas()
 {
-    if (schematicImage && schematic.valid())
-        schematicImage->setPixmap(QPixmap::fromImage(schematic.get()));
     QRect bounds;
     for (QWidget* child : canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         bounds |= child->geometry();
@@ -207,6 +201,7 @@ void TableWindow::fitCanvas()
     designedBottom = bounds.bottom() + 1;
     canvas->resize(bounds.right() + 1, designedBottom);
     nameFieldsAfterCaptions(canvas);
+    nameResultsAndSteps(canvas, rows);
 }
 
 QPushButton* TableWindow::addAction(const QString& objectName, const QString& caption, const QKeySequence& shortcut,

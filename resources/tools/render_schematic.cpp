@@ -2,6 +2,10 @@
 // windows embed. Build tool only: run through the `schematics` target.
 //
 //   render_schematic IN.svg OUT.jpg DPI
+//   render_schematic IN.svg OUT.png SIDE
+//
+// The second form renders the program's icon: a square PNG SIDE pixels wide with a
+// transparent background (the `icons` target).
 //
 // The picture gets exactly the pixel size of the SVG document (width/height),
 // is drawn antialiased, and is written as a JFIF 1.01 baseline JPEG with three
@@ -82,12 +86,35 @@ int fail(const char *what, const char *detail)
     return EXIT_FAILURE;
 }
 
+bool endsWith(const char *text, const char *suffix)
+{
+    const std::size_t length = std::strlen(text), tail = std::strlen(suffix);
+    return length >= tail && std::strcmp(text + length - tail, suffix) == 0;
+}
+
+// An icon keeps its transparency and is scaled to the requested side.
+int renderPng(QSvgRenderer &svg, const char *outPath, long side)
+{
+    QImage image(static_cast<int>(side), static_cast<int>(side), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        svg.render(&painter, QRectF(0, 0, qreal(side), qreal(side)));
+    }
+    if (!image.save(QString::fromLocal8Bit(outPath), "PNG"))
+        return fail("cannot write", outPath);
+    std::printf("%s: %ldx%ld\n", outPath, side, side);
+    return EXIT_SUCCESS;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: render_schematic IN.svg OUT.jpg DPI\n");
+        std::fprintf(stderr, "usage: render_schematic IN.svg OUT.jpg DPI | IN.svg OUT.png SIDE\n");
         return EXIT_FAILURE;
     }
     const char *inPath = argv[1];
@@ -95,7 +122,7 @@ int main(int argc, char **argv)
     char *end = nullptr;
     const long dpi = std::strtol(argv[3], &end, 10);
     if (end == argv[3] || *end != '\0' || dpi < 1 || dpi > 65535)
-        return fail("bad DPI", argv[3]);
+        return fail("bad DPI or side", argv[3]);
 
     // Text in the drawings needs the font database, hence a GUI application;
     // no display is needed.
@@ -106,6 +133,8 @@ int main(int argc, char **argv)
     QSvgRenderer svg(QString::fromLocal8Bit(inPath));
     if (!svg.isValid())
         return fail("cannot read SVG", inPath);
+    if (endsWith(outPath, ".png"))
+        return renderPng(svg, outPath, dpi);
     const QSize size = svg.defaultSize();
     if (size.isEmpty())
         return fail("SVG has no pixel size", inPath);
