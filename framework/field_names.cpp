@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace takton {
@@ -15,13 +16,14 @@ bool sameRow(const QRect& a, const QRect& b)
     return a.top() < b.bottom() && b.top() < a.bottom();
 }
 
-// The caption label a field lies on, else the nearest label to its left on its row.
-QLabel* captionOf(QLineEdit* field, const QList<QLabel*>& labels)
+// The caption label a field lies on, else the nearest label to its left on its row;
+// `labels` holds only labels with a caption.
+QLabel* captionOf(QLineEdit* field, const std::vector<QLabel*>& labels)
 {
     QLabel* best = nullptr;
     for (QLabel* label : labels) {
         const QRect r = label->geometry();
-        if (label->text().trimmed().isEmpty() || !sameRow(r, field->geometry()) || r.left() > field->x())
+        if (!sameRow(r, field->geometry()) || r.left() > field->x())
             continue;
         if (!best || r.left() > best->x())
             best = label;
@@ -53,22 +55,40 @@ std::vector<Gap> gapsOf(const QString& text)
     return gaps;
 }
 
-// The gap drawn under `field`: the one its pixels overlap most, or nearest to it.
-Gap gapUnder(const QLineEdit* field, const QLabel* caption, const std::vector<Gap>& gaps)
+// Where a caption's gaps begin and end, in pixels from the caption's left edge;
+// measured once per caption, since every field on it is matched against all of them.
+struct GapEdges {
+    qreal left = 0, right = 0;
+};
+
+std::vector<GapEdges> edgesOf(const QLabel* caption, const std::vector<Gap>& gaps)
 {
     const QFontMetricsF metrics(caption->font());
     const QString text = caption->text();
+    std::vector<GapEdges> edges;
+    for (const Gap& gap : gaps) {
+        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
+        edges.push_back({left, gap.end == gap.start ? left : metrics.horizontalAdvance(text.left(gap.end))});
+    }
+    return edges;
+}
+
+// The gap drawn under `field`: the one its pixels overlap most, or nearest to it. A
+// gap at the caption's end is as wide as the field drawn after it.
+Gap gapUnder(const QLineEdit* field, const QLabel* caption, const std::vector<Gap>& gaps,
+             const std::vector<GapEdges>& edges)
+{
     const qreal fieldLeft = field->x() - caption->x();
     const qreal fieldRight = fieldLeft + field->width();
     Gap best = gaps.front();
     qreal bestOverlap = -1e9;
-    for (const Gap& gap : gaps) {
-        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
-        const qreal right = gap.end == gap.start ? left + field->width() : metrics.horizontalAdvance(text.left(gap.end));
+    for (std::size_t i = 0; i < gaps.size(); ++i) {
+        const qreal left = edges[i].left;
+        const qreal right = gaps[i].end == gaps[i].start ? left + field->width() : edges[i].right;
         const qreal overlap = std::min(right, fieldRight) - std::max(left, fieldLeft);
         if (overlap > bestOverlap) {
             bestOverlap = overlap;
-            best = gap;
+            best = gaps[i];
         }
     }
     return best;
@@ -94,13 +114,19 @@ QString leadingUnit(const QString& text)
 
 void nameFieldsAfterCaptions(QWidget* canvas)
 {
-    const QList<QLabel*> labels = canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    const QList<QLineEdit*> fields = canvas->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    std::vector<QLabel*> captions;
+    for (QLabel* label : canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!label->text().trimmed().isEmpty())
+            captions.push_back(label);
+    // Each field's caption is looked up once: a window has dozens of both.
+    std::vector<std::pair<QLineEdit*, QLabel*>> fields;
+    for (QLineEdit* field : canvas->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        fields.emplace_back(field, captionOf(field, captions));
 
-    for (QLabel* caption : labels) {
+    for (QLabel* caption : captions) {
         std::vector<QLineEdit*> onIt;
-        for (QLineEdit* field : fields)
-            if (captionOf(field, labels) == caption)
+        for (const auto& [field, captionOfField] : fields)
+            if (captionOfField == caption)
                 onIt.push_back(field);
         if (onIt.empty())
             continue;
@@ -110,13 +136,17 @@ void nameFieldsAfterCaptions(QWidget* canvas)
         // ("В,   Ек2") is only spacing.
         const QString text = caption->text();
         const std::vector<Gap> gaps = gapsOf(text);
+        const std::vector<GapEdges> edges = edgesOf(caption, gaps);
+        std::vector<Gap> under;
+        for (QLineEdit* field : onIt)
+            under.push_back(gapUnder(field, caption, gaps, edges));
         for (size_t k = 0; k < onIt.size(); ++k) {
-            const Gap gap = gapUnder(onIt[k], caption, gaps);
-            const Gap previous = k == 0 ? Gap{} : gapUnder(onIt[k - 1], caption, gaps);
+            const Gap gap = under[k];
+            const Gap previous = k == 0 ? Gap{} : under[k - 1];
             QString before = text.mid(previous.end, gap.start - previous.end);
             if (k > 0)
                 before = withoutLeadingUnit(before);
-            const Gap next = k + 1 < onIt.size() ? gapUnder(onIt[k + 1], caption, gaps) : Gap{text.size(), text.size()};
+            const Gap next = k + 1 < onIt.size() ? under[k + 1] : Gap{text.size(), text.size()};
             const QString unit = leadingUnit(text.mid(gap.end, next.start - gap.end));
             onIt[k]->setAccessibleName(tidy(before + QLatin1Char(' ') + unit));
         }

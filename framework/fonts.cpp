@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 #include <cmath>
 
@@ -51,14 +52,26 @@ QFont fontFor(Kind kind, const Style& style)
                                    : tahoma(style.pixelSize, style.bold);
 }
 
+QString measureKey(const QFont& font, QStringView text)
+{
+    return font.toString() + QChar(u'|') + QString::number(font.kerning()) + QChar(u'|') +
+           QString::number(font.hintingPreference()) + QChar(u'|') + text.toString();
+}
+
 QFont fittedToWidth(QFont font, QStringView caption, int width)
 {
     if (caption.isEmpty())
         return font;
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(caption.toString());
-    // Spacing is kept in 1/64 px steps: round down, so the caption never ends up wider.
-    const qreal spacing = std::floor((width - natural) / caption.size() * 64) / 64;
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    // The windows share many captions at the same width: each is measured once.
+    static QHash<QString, qreal> spacings;
+    const QString key = measureKey(font, caption) + QChar(u'|') + QString::number(width);
+    auto known = spacings.constFind(key);
+    if (known == spacings.cend()) {
+        const qreal natural = QFontMetricsF(font).horizontalAdvance(caption.toString());
+        // Spacing is kept in 1/64 px steps: round down, so the caption never ends up wider.
+        known = spacings.insert(key, std::floor((width - natural) / caption.size() * 64) / 64);
+    }
+    font.setLetterSpacing(QFont::AbsoluteSpacing, *known);
     return font;
 }
 

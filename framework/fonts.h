@@ -18,4 +18,8 @@ QFont fontFor(Kind kind, const Style& style);
 // Letter spacing that makes `caption` as wide as `width` pixels in `font`.
 QFont fittedToWidth(QFont font, QStringView caption, int width);
 
+// Everything about `font` and `text` that decides how wide the text is set: equal keys,
+// equal widths.
+QString measureKey(const QFont& font, QStringView text);
+
 } // namespace takton

@@ -12,6 +12,7 @@
 #include "widgets.h"
 #include "window_placement.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
@@ -55,14 +56,21 @@ QLabel* makeLabel(const ControlRow& row, QWidget* parent)
     label->setFont(font);
     label->setText(row.caption.toString());
     placeAt(label, row.rect);
-    if (label->sizeHint().width() > row.rect.width)
-        label->resize(label->sizeHint().width(), row.rect.height);
+    // Labels made alike with the same caption and font want the same width; the
+    // windows repeat many captions, and measuring a caption is the costly part here.
+    static QHash<QString, int> wantedWidths;
+    const QString key = measureKey(font, row.caption);
+    auto wanted = wantedWidths.constFind(key);
+    if (wanted == wantedWidths.cend())
+        wanted = wantedWidths.insert(key, label->sizeHint().width());
+    if (*wanted > row.rect.width)
+        label->resize(*wanted, row.rect.height);
     if (row.style.link) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::blue);
         label->setPalette(palette);
         label->setCursor(Qt::PointingHandCursor);
-        label->resize(label->sizeHint().width(), row.rect.height);
+        label->resize(*wanted, row.rect.height);
     }
     return label;
 }
