@@ -36,37 +36,18 @@ QString tidy(QString text)
     return text.simplified();
 }
 
-// A place in a caption where a field can stand: a run of blanks, or the caption's end
-// for a field drawn after it.
-struct Gap {
-    qsizetype start = 0, end = 0;
-};
-
-std::vector<Gap> gapsOf(const QString& text)
-{
-    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
-    std::vector<Gap> gaps;
-    for (auto it = blankRun.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch run = it.next();
-        gaps.push_back({run.capturedStart(), run.capturedEnd()});
-    }
-    if (gaps.empty() || gaps.back().end != text.size())
-        gaps.push_back({text.size(), text.size()});
-    return gaps;
-}
-
 // Where a caption's gaps begin and end, in pixels from the caption's left edge;
 // measured once per caption, since every field on it is matched against all of them.
 struct GapEdges {
     qreal left = 0, right = 0;
 };
 
-std::vector<GapEdges> edgesOf(const QLabel* caption, const std::vector<Gap>& gaps)
+std::vector<GapEdges> edgesOf(const QLabel* caption, const std::vector<CaptionGap>& gaps)
 {
     const QFontMetricsF metrics(caption->font());
     const QString text = caption->text();
     std::vector<GapEdges> edges;
-    for (const Gap& gap : gaps) {
+    for (const CaptionGap& gap : gaps) {
         const qreal left = metrics.horizontalAdvance(text.left(gap.start));
         edges.push_back({left, gap.end == gap.start ? left : metrics.horizontalAdvance(text.left(gap.end))});
     }
@@ -75,12 +56,12 @@ std::vector<GapEdges> edgesOf(const QLabel* caption, const std::vector<Gap>& gap
 
 // The gap drawn under `field`: the one its pixels overlap most, or nearest to it. A
 // gap at the caption's end is as wide as the field drawn after it.
-Gap gapUnder(const QLineEdit* field, const QLabel* caption, const std::vector<Gap>& gaps,
+CaptionGap gapUnder(const QLineEdit* field, const QLabel* caption, const std::vector<CaptionGap>& gaps,
              const std::vector<GapEdges>& edges)
 {
     const qreal fieldLeft = field->x() - caption->x();
     const qreal fieldRight = fieldLeft + field->width();
-    Gap best = gaps.front();
+    CaptionGap best = gaps.front();
     qreal bestOverlap = -1e9;
     for (std::size_t i = 0; i < gaps.size(); ++i) {
         const qreal left = edges[i].left;
@@ -112,6 +93,19 @@ QString leadingUnit(const QString& text)
 
 } // namespace
 
+std::vector<CaptionGap> captionGaps(const QString& caption)
+{
+    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
+    std::vector<CaptionGap> gaps;
+    for (auto it = blankRun.globalMatch(caption); it.hasNext();) {
+        const QRegularExpressionMatch run = it.next();
+        gaps.push_back({run.capturedStart(), run.capturedEnd()});
+    }
+    if (gaps.empty() || gaps.back().end != caption.size())
+        gaps.push_back({caption.size(), caption.size()});
+    return gaps;
+}
+
 void nameFieldsAfterCaptions(QWidget* canvas)
 {
     std::vector<QLabel*> captions;
@@ -135,18 +129,18 @@ void nameFieldsAfterCaptions(QWidget* canvas)
         // Each field takes the gap drawn under it; a run of blanks between two units
         // ("В,   Ек2") is only spacing.
         const QString text = caption->text();
-        const std::vector<Gap> gaps = gapsOf(text);
+        const std::vector<CaptionGap> gaps = captionGaps(text);
         const std::vector<GapEdges> edges = edgesOf(caption, gaps);
-        std::vector<Gap> under;
+        std::vector<CaptionGap> under;
         for (QLineEdit* field : onIt)
             under.push_back(gapUnder(field, caption, gaps, edges));
         for (size_t k = 0; k < onIt.size(); ++k) {
-            const Gap gap = under[k];
-            const Gap previous = k == 0 ? Gap{} : under[k - 1];
+            const CaptionGap gap = under[k];
+            const CaptionGap previous = k == 0 ? CaptionGap{} : under[k - 1];
             QString before = text.mid(previous.end, gap.start - previous.end);
             if (k > 0)
                 before = withoutLeadingUnit(before);
-            const Gap next = k + 1 < onIt.size() ? under[k + 1] : Gap{text.size(), text.size()};
+            const CaptionGap next = k + 1 < onIt.size() ? under[k + 1] : CaptionGap{text.size(), text.size()};
             const QString unit = leadingUnit(text.mid(gap.end, next.start - gap.end));
             onIt[k]->setAccessibleName(tidy(before + QLatin1Char(' ') + unit));
         }

@@ -105,6 +105,25 @@ inline void press(QWidget* form, const char* buttonName)
 
 namespace takton::testing {
 
+inline QString qName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// The registry's row of a window, by its form name ("Form2").
+inline const RegisteredWindow& registered(const QString& form)
+{
+    for (const RegisteredWindow& row : registeredWindows())
+        if (qName(row.form) == form)
+            return row;
+    qFatal("%s is not registered", qPrintable(form));
+}
+
+inline TableWindow* registeredWindow(const QString& form)
+{
+    return registered(form).window();
+}
+
 inline const QString zeroDivide = QStringLiteral("Floating point division by zero.");
 inline const QString invalidOp = QStringLiteral("Invalid floating point operation.");
 inline const QString overflow = QStringLiteral("Floating point overflow.");

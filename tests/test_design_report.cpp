@@ -26,19 +26,6 @@ using namespace takton::testing;
 
 namespace {
 
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-TableWindow* registeredWindow(const QString& form)
-{
-    for (const RegisteredWindow& row : registeredWindows())
-        if (qName(row.form) == form)
-            return row.window();
-    qFatal("%s is not registered", qPrintable(form));
-}
-
 // The design of the two-supply astable that its own tests walk, every step pressed.
 void runWorkedExample(TForm2& form)
 {

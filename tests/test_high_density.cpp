@@ -30,19 +30,6 @@ private:
 
 namespace {
 
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-TableWindow* window(const QString& form)
-{
-    for (const RegisteredWindow& row : registeredWindows())
-        if (qName(row.form) == form)
-            return row.window();
-    qFatal("%s is not registered", qPrintable(form));
-}
-
 // Sum of the absolute channel differences, per pixel on average.
 double meanDifference(const QImage& a, const QImage& b)
 {
@@ -78,7 +65,7 @@ void HighDensity::everyWindow()
 void HighDensity::noControlCoversAnother()
 {
     QFETCH(QString, form);
-    TableWindow* shown = window(form);
+    TableWindow* shown = registeredWindow(form);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QCOMPARE(shown->devicePixelRatio(), 2);
@@ -124,7 +111,7 @@ void HighDensity::schematicIsSharp_data()
 void HighDensity::schematicIsSharp()
 {
     QFETCH(QString, form);
-    TableWindow* shown = window(form);
+    TableWindow* shown = registeredWindow(form);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     auto* image = qobject_cast<SchematicImage*>(shown->control("Image1"));

@@ -32,19 +32,6 @@ private:
 
 namespace {
 
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-TableWindow* window(const QString& form)
-{
-    for (const RegisteredWindow& row : registeredWindows())
-        if (qName(row.form) == form)
-            return row.window();
-    qFatal("%s is not registered", qPrintable(form));
-}
-
 QAccessibleInterface* accessible(QWidget* widget)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
@@ -96,7 +83,7 @@ void ScreenReaders::resultReadsCaptionAndValue()
     QFETCH(QString, result);
     QFETCH(QString, name);
     QFETCH(QString, value);
-    TableWindow* calculator = window(form);
+    TableWindow* calculator = registeredWindow(form);
     QLabel* shown = label(calculator, qPrintable(result));
     QAccessibleInterface* face = accessible(shown);
     QCOMPARE(face->text(QAccessible::Name), name);
@@ -124,7 +111,7 @@ void ScreenReaders::resultReadsCaptionAndValue()
 void ScreenReaders::everyResultHasItsOwnName()
 {
     QFETCH(QString, form);
-    TableWindow* calculator = window(form);
+    TableWindow* calculator = registeredWindow(form);
     QSet<QString> names;
     int results = 0;
     for (const ControlRow& row : calculator->layoutRows()) {
@@ -144,7 +131,7 @@ void ScreenReaders::everyResultHasItsOwnName()
 void ScreenReaders::stepButtonsSayTheirStep()
 {
     QFETCH(QString, form);
-    TableWindow* calculator = window(form);
+    TableWindow* calculator = registeredWindow(form);
     static const QRegularExpression stepName(QStringLiteral("^Шаг (\\d+)$"));
     int expected = 1;
     for (const ControlRow& row : calculator->layoutRows()) {
@@ -163,7 +150,7 @@ void ScreenReaders::stepButtonsSayTheirStep()
 void ScreenReaders::focusOrderReadsAsNames()
 {
     QFETCH(QString, form);
-    TableWindow* calculator = window(form);
+    TableWindow* calculator = registeredWindow(form);
     QStringList steps;
     for (std::string_view name : calculator->focusOrder()) {
         const QString said = accessible(calculator->control(name))->text(QAccessible::Name);

@@ -40,19 +40,6 @@ private:
 
 namespace {
 
-const RegisteredWindow& registered(const QString& form)
-{
-    for (const RegisteredWindow& row : registeredWindows())
-        if (QLatin1String(row.form.data(), qsizetype(row.form.size())) == form)
-            return row;
-    qFatal("%s is not registered", qPrintable(form));
-}
-
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
 QScreen* screenNamed(const QString& name)
 {
     for (QScreen* screen : QGuiApplication::screens())

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "error_reporting.h"
+#include "field_names.h"
 #include "files.h"
 #include "fonts.h"
 #include "table_window.h"
@@ -56,35 +57,16 @@ const Placed* captionOf(const Placed& item, const std::vector<Placed>& captions)
     return best;
 }
 
-// A place in a caption where a field stands: a run of blanks, or the caption's end
-// for a field drawn after it.
-struct Gap {
-    qsizetype start = 0, end = 0;
-};
-
-std::vector<Gap> gapsOf(const QString& text)
-{
-    static const QRegularExpression blankRun(QStringLiteral(" {3,}"));
-    std::vector<Gap> gaps;
-    for (auto it = blankRun.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch run = it.next();
-        gaps.push_back({run.capturedStart(), run.capturedEnd()});
-    }
-    if (gaps.empty() || gaps.back().end != text.size())
-        gaps.push_back({text.size(), text.size()});
-    return gaps;
-}
-
 // The gap whose pixels the field covers most.
-Gap gapUnder(const Placed& field, const Placed& caption, const std::vector<Gap>& gaps)
+CaptionGap gapUnder(const Placed& field, const Placed& caption, const std::vector<CaptionGap>& gaps)
 {
     const QFontMetricsF metrics(caption.widget->font());
     const QString text = caption.row->caption.toString();
     const qreal fieldLeft = field.rect.left() - caption.rect.left();
     const qreal fieldRight = fieldLeft + field.rect.width();
-    Gap best = gaps.front();
+    CaptionGap best = gaps.front();
     qreal bestOverlap = -1e9;
-    for (const Gap& gap : gaps) {
+    for (const CaptionGap& gap : gaps) {
         const qreal left = metrics.horizontalAdvance(text.left(gap.start));
         const qreal right = gap.end == gap.start ? left + field.rect.width() : metrics.horizontalAdvance(text.left(gap.end));
         const qreal overlap = std::min(right, fieldRight) - std::max(left, fieldLeft);
@@ -117,8 +99,8 @@ QString styled(const ControlRow& row, const QString& html)
 QString lineHtml(const Placed& caption, std::vector<const Placed*> fields, std::vector<const Placed*> results)
 {
     const QString text = caption.row->caption.toString();
-    const std::vector<Gap> gaps = gapsOf(text);
-    std::vector<std::pair<Gap, const Placed*>> filled;
+    const std::vector<CaptionGap> gaps = captionGaps(text);
+    std::vector<std::pair<CaptionGap, const Placed*>> filled;
     for (const Placed* field : fields)
         filled.emplace_back(gapUnder(*field, caption, gaps), field);
     std::sort(filled.begin(), filled.end(), [](const auto& a, const auto& b) { return a.first.start < b.first.start; });

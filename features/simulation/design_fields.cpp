@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "numeric_text.h"
+#include "standard_values.h"
 #include "table_window.h"
 
 #include <QLineEdit>
@@ -40,21 +41,9 @@ double DesignFields::number(const char* edit) const
 
 double e24AtMost(double limit)
 {
-    static constexpr double series[] = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
-                                        3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
     if (!(limit > 0) || !std::isfinite(limit))
         return 0;
-    double decade = std::pow(10.0, std::floor(std::log10(limit)));
-    // Guard the decade against log10's rounding at exact powers of ten.
-    if (decade > limit)
-        decade /= 10;
-    if (decade * 10 <= limit * (1 + 1e-12))
-        decade *= 10;
-    double best = 0;
-    for (double step : series)
-        if (step * decade <= limit * (1 + 1e-12))
-            best = step * decade;
-    return best;
+    return double(neighbours(limit, ESeries::E24).below.value());
 }
 
 } // namespace takton::simulation

@@ -48,7 +48,7 @@ private:
     const TableWindow& window;
 };
 
-// The greatest E24 value not above `limit` (positive).
+// The greatest E24 value not above `limit` (positive), or 0 for no positive limit.
 double e24AtMost(double limit);
 
 } // namespace takton::simulation
