@@ -21,8 +21,9 @@
 namespace takton {
 namespace {
 
-// One row of the registry: the window's class and the program-wide reference to it.
-template <class Form, Form*& reference>
+// One row of the registry: the window's class, the program-wide reference to it, and
+// for a calculator whose circuit can be checked by simulation, its circuit.
+template <class Form, Form*& reference, simulation::DesignOf circuit = nullptr>
 constexpr RegisteredWindow row(std::string_view form, std::string_view menuButton = {})
 {
     return {.form = form,
@@ -32,6 +33,8 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
                     reference = new Form;
                     if constexpr (std::derived_from<Form, Calculator<Form>>)
                         addDesignActions(*reference);
+                    if constexpr (circuit != nullptr)
+                        simulation::addSimulationCheck(reference, circuit);
                 },
             .destroy = [] { delete std::exchange(reference, nullptr); },
             .window = []() -> TableWindow* { return reference; }};
@@ -39,14 +42,14 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 
 constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
-    row<TForm2, Form2>("Form2", "Button1"),
+    row<TForm2, Form2, simulation::designOfForm2>("Form2", "Button1"),
     row<TForm3, Form3>("Form3", "Button2"),
     row<TForm4, Form4>("Form4", "Button3"),
     row<TForm5, Form5>("Form5", "Button4"),
     row<TForm6, Form6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),
     row<TForm8, Form8>("Form8", "Button7"),
-    row<TForm9, Form9>("Form9", "Button8"),
+    row<TForm9, Form9, simulation::designOfForm9>("Form9", "Button8"),
     row<TForm10, Form10>("Form10", "Button9"),
     row<TForm11, Form11>("Form11", "Button11"),
 };
@@ -62,9 +65,6 @@ void createForms()
 {
     for (const RegisteredWindow& window : registry)
         window.create();
-    // The windows whose circuit can be checked by simulation.
-    simulation::addSimulationCheck(Form2, simulation::designOfForm2);
-    simulation::addSimulationCheck(Form9, simulation::designOfForm9);
 }
 
 void destroyForms()
