@@ -16,6 +16,7 @@
 #include "window_circuits.h"
 
 #include <concepts>
+#include <type_traits>
 #include <utility>
 
 namespace takton {
@@ -23,7 +24,7 @@ namespace {
 
 // One row of the registry: the window's class, the program-wide reference to it, and
 // for a calculator whose circuit can be checked by simulation, its circuit.
-template <class Form, Form*& reference, simulation::DesignOf circuit = nullptr>
+template <class Form, Form*& reference, auto circuit = nullptr>
 constexpr RegisteredWindow row(std::string_view form, std::string_view menuButton = {})
 {
     return {.form = form,
@@ -33,7 +34,7 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
                     reference = new Form;
                     if constexpr (std::derived_from<Form, Calculator<Form>>)
                         addDesignActions(*reference);
-                    if constexpr (circuit != nullptr)
+                    if constexpr (!std::is_null_pointer_v<decltype(circuit)>)
                         simulation::addSimulationCheck(reference, circuit);
                 },
             .destroy = [] { delete std::exchange(reference, nullptr); },
