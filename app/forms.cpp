@@ -22,6 +22,15 @@
 namespace takton {
 namespace {
 
+template <auto circuit>
+constexpr simulation::Design (*circuitOf())(const TableWindow&)
+{
+    if constexpr (std::is_null_pointer_v<decltype(circuit)>)
+        return nullptr;
+    else
+        return circuit;
+}
+
 // One row of the registry: the window's class, the program-wide reference to it, and
 // for a calculator whose circuit can be checked by simulation, its circuit.
 template <class Form, Form*& reference, auto circuit = nullptr>
@@ -38,7 +47,8 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
                         simulation::addSimulationCheck(reference, circuit);
                 },
             .destroy = [] { delete std::exchange(reference, nullptr); },
-            .window = []() -> TableWindow* { return reference; }};
+            .window = []() -> TableWindow* { return reference; },
+            .circuit = circuitOf<circuit>()};
 }
 
 constexpr RegisteredWindow registry[] = {

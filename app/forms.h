@@ -9,6 +9,9 @@
 namespace takton {
 
 class TableWindow;
+namespace simulation {
+struct Design;
+}
 
 struct RegisteredWindow {
     std::string_view form;       // objectName of the window, "Form2"
@@ -16,6 +19,9 @@ struct RegisteredWindow {
     void (*create)();
     void (*destroy)();
     TableWindow* (*window)();
+    // The circuit its simulation check builds from its fields; null for a window
+    // without one.
+    simulation::Design (*circuit)(const TableWindow&) = nullptr;
 };
 
 // In creation order: the main window first, then the calculators by form number.

@@ -1,0 +1,33 @@
+#pragma once
+// The worked example of each window that can be checked by simulation, as a user types
+// it (with a comma), and what the generic transistor pair gives for it. The tests pin
+// the simulated figures; the click-to-plot bench runs the same designs.
+
+#include <QStringList>
+
+namespace takton::testing {
+
+struct WorkedExample {
+    const char* form; // the window, "Form2"
+    QStringList typed;
+    // Simulated, pinned within 2 %: the period (astable) or the first output pulse
+    // (monostable), then T1's and T2's collector amplitudes.
+    double time, amplitude1, amplitude2;
+};
+
+inline const WorkedExample workedExamples[] = {
+    {"Form2",
+     {"Edit1=10", "Edit2=8", "Edit4=1000", "Edit7=0,1", "Edit8=0,05", "Edit9=2", "Edit10=1,5", "Edit11=30",
+      "Edit12=25", "Edit13=50", "Edit14=40", "Edit15=0,01", "Edit16=0,005", "Edit17=11", "Edit18=9", "Edit19=1100",
+      "Edit20=1800", "Edit21=51000", "Edit22=240000"},
+     877.1e-6, 9.755, 8.583},
+    // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
+    // Step 6's 0,995 nF.
+    {"Form9",
+     {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
+      "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
+      "Edit18=1000", "Edit19=200000", "Edit20=1"},
+     1.41e-6, 10.74, 10.99},
+};
+
+} // namespace takton::testing
