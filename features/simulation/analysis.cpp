@@ -81,8 +81,8 @@ void checkRatings(const Waveforms& w, const Circuit& circuit, Measurement& m)
         m.collectorCurrent2 = std::max(m.collectorCurrent2, std::abs(w.ic2[i]));
         m.collectorBase1 = std::max(m.collectorBase1, w.b1[i] - w.c1[i]); // p-n-p: collector below base
         m.collectorBase2 = std::max(m.collectorBase2, w.c2[i] - w.b2[i]); // n-p-n: collector above base
-        m.reverseBaseEmitter1 = std::max(m.reverseBaseEmitter1, w.b1[i]);  // p-n-p: base above emitter
-        m.reverseBaseEmitter2 = std::max(m.reverseBaseEmitter2, -w.b2[i]); // n-p-n: base below emitter
+        m.reverseBaseEmitter1 = std::max(m.reverseBaseEmitter1, w.b1[i] - w.e1[i]); // p-n-p: base above emitter
+        m.reverseBaseEmitter2 = std::max(m.reverseBaseEmitter2, w.e2[i] - w.b2[i]); // n-p-n: base below emitter
     }
     const auto breach = [&](bool over, const QString& text) {
         if (over)
@@ -111,10 +111,10 @@ void checkRatings(const Waveforms& w, const Circuit& circuit, Measurement& m)
 }
 
 // Both transistors conducting at the end of the run: both collectors pulled close to
-// the common wire.
+// their emitters.
 bool bothConducting(const Waveforms& w, const Supplies& s)
 {
-    return std::abs(w.c1.back()) < 0.2 * s.ek1 && std::abs(w.c2.back()) < 0.2 * s.ek2;
+    return std::abs(w.c1.back() - w.e1.back()) < 0.2 * s.ek1 && std::abs(w.c2.back() - w.e2.back()) < 0.2 * s.ek2;
 }
 
 } // namespace

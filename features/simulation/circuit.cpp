@@ -55,6 +55,14 @@ const Transistor& dataOf(const Circuit& circuit, const Component& q)
 
 } // namespace
 
+QString emitterOf(const Circuit& circuit, const QString& transistor)
+{
+    for (const Component& c : circuit.components)
+        if (c.designator == transistor && c.nodes.size() == 3)
+            return c.nodes[2];
+    return u"0"_qs;
+}
+
 QString netlist(const Circuit& circuit, double betaScale)
 {
     QStringList lines;
@@ -78,7 +86,14 @@ QString netlist(const Circuit& circuit, double betaScale)
     lines << u".options method=gear"_qs;
     lines << u".tran "_qs + spiceNumber(circuit.maxStep) + u' ' + spiceNumber(circuit.stopTime) + u" 0 "_qs
                  + spiceNumber(circuit.maxStep) + u" uic"_qs;
-    lines << u".save v(c1) v(b1) v(c2) v(b2) @q1[ic] @q2[ic]"_qs;
+    QString probes = u".save v(c1) v(b1) v(c2) v(b2) @q1[ic] @q2[ic]"_qs;
+    QStringList emitters;
+    for (const QString& q : {u"Q1"_qs, u"Q2"_qs})
+        if (const QString e = emitterOf(circuit, q); e != u"0" && !emitters.contains(e))
+            emitters << e;
+    for (const QString& e : emitters)
+        probes += u" v("_qs + e + u')';
+    lines << probes;
     lines << u".end"_qs;
     return lines.join(u'\n') + u'\n';
 }

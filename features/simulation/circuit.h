@@ -5,7 +5,8 @@
 // simulator reads (and the user may save as a .cir file).
 //
 // Node names are shared by every window: T1 is Q1 (collector c1, base b1), T2 is Q2
-// (c2, b2), both emitters on the common wire 0; the supplies drive their own nodes.
+// (c2, b2); an emitter is on the common wire 0 or on a node of its own circuit (an
+// emitter supply, a shared emitter resistor). The supplies drive their own nodes.
 
 #include <QString>
 #include <optional>
@@ -58,6 +59,10 @@ struct Circuit {
 
 // The transient run of `circuit` with both transistors' β scaled by `betaScale`.
 QString netlist(const Circuit& circuit, double betaScale);
+
+// The node T1's (Q1) or T2's (Q2) emitter is wired to; "0" when the circuit has no such
+// transistor.
+QString emitterOf(const Circuit& circuit, const QString& transistor);
 
 // The generic transistor model the netlist uses for a part of this polarity and β.
 QString transistorModel(const QString& name, Part polarity, double beta);

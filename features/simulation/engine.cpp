@@ -74,6 +74,14 @@ std::vector<double> copyVector(const char* name, std::size_t expected)
     return {info->v_realdata, info->v_realdata + info->v_length};
 }
 
+// An emitter's voltage: its node's curve, or zeros on the common wire.
+std::vector<double> copyNode(const QString& node, std::size_t expected)
+{
+    if (node == u"0")
+        return std::vector<double>(expected, 0.0);
+    return copyVector(node.toLatin1().constData(), expected);
+}
+
 } // namespace
 
 void loadSimulator()
@@ -87,7 +95,7 @@ void loadSimulator()
     });
 }
 
-Waveforms simulate(const QString& netlist, double stopTime, const RunControl& control)
+Waveforms simulate(const QString& netlist, double stopTime, const RunControl& control, const Emitters& emitters)
 {
     loadSimulator();
     std::lock_guard one(oneRunAtATime);
@@ -147,6 +155,8 @@ Waveforms simulate(const QString& netlist, double stopTime, const RunControl& co
                 w.b2 = copyVector("b2", n);
                 w.ic1 = copyVector("@q1[ic]", n);
                 w.ic2 = copyVector("@q2[ic]", n);
+                w.e1 = copyNode(emitters.t1, n);
+                w.e2 = copyNode(emitters.t2, n);
             } catch (const Exception& e) {
                 failure = e.message();
             }

@@ -18,6 +18,12 @@ struct Waveforms {
     std::vector<double> c1, b1; // V, T1's collector and base
     std::vector<double> c2, b2; // V, T2's collector and base
     std::vector<double> ic1, ic2; // A, into each collector
+    std::vector<double> e1, e2; // V, each emitter (all 0 for an emitter on the common wire)
+};
+
+// The nodes the two emitters sit on; "0" is the common wire.
+struct Emitters {
+    QString t1 = QStringLiteral("0"), t2 = QStringLiteral("0");
 };
 
 struct RunControl {
@@ -33,6 +39,6 @@ void loadSimulator();
 
 // Runs the transient of `netlist`, which ends at `stopTime` seconds. Throws takton::Exception with the reason when the
 // run is cancelled, exceeds its time limit, or the solver gives up before the end.
-Waveforms simulate(const QString& netlist, double stopTime, const RunControl& control);
+Waveforms simulate(const QString& netlist, double stopTime, const RunControl& control, const Emitters& emitters = {});
 
 } // namespace takton::simulation
