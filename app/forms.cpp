@@ -72,10 +72,13 @@ std::span<const RegisteredWindow> registeredWindows()
     return registry;
 }
 
-void createForms()
+void createForms(void (*afterEach)())
 {
-    for (const RegisteredWindow& window : registry)
+    for (const RegisteredWindow& window : registry) {
         window.create();
+        if (afterEach)
+            afterEach();
+    }
 }
 
 void destroyForms()
