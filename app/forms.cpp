@@ -54,8 +54,8 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
     row<TForm2, Form2, simulation::designOfForm2>("Form2", "Button1"),
-    row<TForm3, Form3>("Form3", "Button2"),
-    row<TForm4, Form4>("Form4", "Button3"),
+    row<TForm3, Form3, simulation::designOfForm3>("Form3", "Button2"),
+    row<TForm4, Form4, simulation::designOfForm4>("Form4", "Button3"),
     row<TForm5, Form5>("Form5", "Button4"),
     row<TForm6, Form6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),

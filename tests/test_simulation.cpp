@@ -4,6 +4,7 @@
 // and the result window driven from the calculator's action.
 
 #include "Unit2.h"
+#include "Unit4.h"
 #include "check.h"
 #include "decimal_separator.h"
 #include "error_reporting.h"
@@ -106,6 +107,8 @@ private slots:
     void netlistsMatchTheirGoldenFiles();
     void emptyOrBadFieldNamesItAndRunsNothing_data();
     void emptyOrBadFieldNamesItAndRunsNothing();
+    void ratingsNoStepReadsMayBeLeftEmpty_data();
+    void ratingsNoStepReadsMayBeLeftEmpty();
     void workedExamples_data();
     void workedExamples();
     void faultyDesignsAreRecognised_data();
@@ -204,6 +207,49 @@ void SimulationTest::emptyOrBadFieldNamesItAndRunsNothing()
     QCOMPARE(boxes.take(), QStringList{takton::withClosingFullStop(message)});
     const SimulationWindow* window = simulationWindowOf(&form);
     QVERIFY(!window || (!window->running() && !window->isVisible()));
+}
+
+// Form4's collector-base ratings are read by no step: typed, they are checked; left
+// empty, the check runs without them and its note says which one is missing.
+void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("rating1");
+    QTest::addColumn<double>("rating2");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("both typed") << "Edit4=" << 30.0 << 25.0 << QString();
+    QTest::newRow("T1's left empty") << "Edit7=" << 0.0 << 25.0
+                                     << "Допустимое напряжение коллектор-база Т1 не введено (поле «максимально "
+                                        "допустимое напряжение коллектор-база Т1 = В» пусто): не проверяется";
+    QTest::newRow("T2's left empty") << "Edit8=" << 30.0 << 0.0
+                                     << "Допустимое напряжение коллектор-база Т2 не введено (поле «максимально "
+                                        "допустимое напряжение коллектор-база Т2 = В» пусто): не проверяется";
+    QTest::newRow("bad text is still refused") << "Edit7=30 В" << 0.0 << 0.0 << "не число: '30 В'";
+}
+
+void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, rating1);
+    QFETCH(double, rating2);
+    QFETCH(QString, note);
+    TForm4 form;
+    typeAll(&form, exampleOf(u"Form4"_qs).typed);
+    typeAll(&form, {typed});
+    if (note.startsWith(u"не число"_qs)) {
+        try {
+            designOfForm4(form);
+            QFAIL("a rating that is not a number was taken");
+        } catch (const takton::Exception& e) {
+            QVERIFY2(e.message().endsWith(note), qPrintable(e.message()));
+        }
+        return;
+    }
+    const Design design = designOfForm4(form);
+    QCOMPARE(design.circuit.t1.collectorBaseMax, rating1);
+    QCOMPARE(design.circuit.t2.collectorBaseMax, rating2);
+    const QStringList missing = design.notes.filter(u"не введено"_qs);
+    QCOMPARE(missing, note.isEmpty() ? QStringList{} : QStringList{note});
 }
 
 // Each window's worked example, simulated: an astable oscillates, a monostable fires
