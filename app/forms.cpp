@@ -56,7 +56,7 @@ constexpr RegisteredWindow registry[] = {
     row<TForm2, Form2, simulation::designOfForm2>("Form2", "Button1"),
     row<TForm3, Form3>("Form3", "Button2"),
     row<TForm4, Form4>("Form4", "Button3"),
-    row<TForm5, Form5>("Form5", "Button4"),
+    row<TForm5, Form5, simulation::designOfForm5>("Form5", "Button4"),
     row<TForm6, Form6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),
     row<TForm8, Form8>("Form8", "Button7"),

@@ -21,6 +21,13 @@ inline const WorkedExample workedExamples[] = {
       "Edit12=25", "Edit13=50", "Edit14=40", "Edit15=0,01", "Edit16=0,005", "Edit17=11", "Edit18=9", "Edit19=1100",
       "Edit20=1800", "Edit21=51000", "Edit22=240000"},
      877.1e-6, 9.755, 8.583},
+    // Rб1 and Rб2 the E24 values inside the ranges Step 5 gives (60...100 and
+    // 108...180 kОм), С2 the E24 value next to Step 6's 10,85 nF.
+    {"Form5",
+     {"Edit1=10", "Edit2=12", "Edit3=750", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
+      "Edit17=1000", "Edit18=1200", "Edit19=91000", "Edit20=150000", "Edit21=11"},
+     727.5e-6, 10.87, 13.03},
     // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
     // Step 6's 0,995 nF.
     {"Form9",
