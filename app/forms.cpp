@@ -57,7 +57,7 @@ constexpr RegisteredWindow registry[] = {
     row<TForm3, Form3>("Form3", "Button2"),
     row<TForm4, Form4>("Form4", "Button3"),
     row<TForm5, Form5, simulation::designOfForm5>("Form5", "Button4"),
-    row<TForm6, Form6>("Form6", "Button5"),
+    row<TForm6, Form6, simulation::designOfForm6>("Form6", "Button5"),
     row<TForm7, Form7>("Form7", "Button6"),
     row<TForm8, Form8>("Form8", "Button7"),
     row<TForm9, Form9, simulation::designOfForm9>("Form9", "Button8"),

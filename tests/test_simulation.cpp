@@ -262,6 +262,12 @@ void SimulationTest::valuesNoStepReads_data()
     QTest::newRow("Form5: a collector-base rating left empty is not checked")
         << "Form5" << QStringList{"Edit10="} << "Rk2" << 1200.0
         << "Допустимое напряжение коллектор-база Т2 не введено";
+    QTest::newRow("Form6: R left empty, the E24 value under Step 6's limit")
+        << "Form6" << QStringList{"Edit21="} << "R" << 24000.0 << "взято 24000 Ом, ближайшее из ряда E24 не более 24800 Ом";
+    QTest::newRow("Form6: R typed is taken as it is")
+        << "Form6" << QStringList{"Edit21=20000"} << "R" << 20000.0 << "С взята по расчёту шага 7: 9.93377 нФ";
+    QTest::newRow("Form6: C from Step 7, in farads")
+        << "Form6" << QStringList{"Edit3=900"} << "C" << 900e-6 / (151000 * 0.9) << "С взята по расчёту шага 7: 6.62252 нФ";
 }
 
 void SimulationTest::valuesNoStepReads()

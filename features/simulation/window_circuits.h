@@ -9,6 +9,7 @@ namespace takton::simulation {
 
 Design designOfForm2(const TableWindow& window);
 Design designOfForm5(const TableWindow& window);
+Design designOfForm6(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
 
 } // namespace takton::simulation
