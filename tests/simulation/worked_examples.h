@@ -37,6 +37,20 @@ inline const WorkedExample workedExamples[] = {
       "Edit10=50", "Edit11=1,5", "Edit12=40", "Edit13=0,01", "Edit14=0,005", "Edit15=11", "Edit16=9",
       "Edit17=1100", "Edit18=1800", "Edit19=200000", "Edit20=270000", "Edit21=6,8"},
      855.9e-6, 10.96, 8.952},
+    // Rб1 and Rб2 the E24 values inside the ranges Step 5 gives (60...100 and
+    // 108...180 kОм), С2 the E24 value next to Step 6's 10,85 nF.
+    {"Form5",
+     {"Edit1=10", "Edit2=12", "Edit3=750", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
+      "Edit17=1000", "Edit18=1200", "Edit19=91000", "Edit20=150000", "Edit21=11"},
+     727.5e-6, 10.87, 13.03},
+    // Rб2 the E24 value inside the range Step 5 gives (108...180 kОм), R the E24 value
+    // under Step 6's 24,8 kОм; C is Step 7's, the window has no field for it.
+    {"Form6",
+     {"Edit1=10", "Edit2=12", "Edit3=1350", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
+      "Edit17=1000", "Edit18=1200", "Edit19=22000", "Edit20=150000", "Edit21=24000"},
+     929.7e-6, 9.103, 11.37},
     // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
     // Step 6's 0,995 nF.
     {"Form9",
