@@ -28,6 +28,15 @@ inline const WorkedExample workedExamples[] = {
       "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
       "Edit18=1000", "Edit19=200000", "Edit20=1"},
      1.41e-6, 10.74, 10.99},
+    // Standard values inside the ranges the steps give: Rк1 = 1100 Ом as Step 4
+    // computes it, Rк2 the E24 value next to its 1400 Ом, Rб1 = β1 Rк1, Rб2 inside
+    // 135...225 kОм, R the E24 value below Step 6's 26,5 kОм, C the E24 value next to
+    // Step 7's 9,93 nF.
+    {"Form7",
+     {"Edit1=10", "Edit2=12", "Edit3=1200", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=14",
+      "Edit17=1100", "Edit18=1500", "Edit19=22000", "Edit20=150000", "Edit21=24000", "Edit22=10"},
+     981.4e-6, 12.00, 12.31},
 };
 
 } // namespace takton::testing
