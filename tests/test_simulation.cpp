@@ -209,7 +209,9 @@ void SimulationTest::emptyOrBadFieldNamesItAndRunsNothing()
 // Each window's worked example, simulated: an astable oscillates, a monostable fires
 // once for each of at least three triggers. The period (or the output pulse) and the
 // amplitudes are pinned to what the generic transistor pair gives, within 2 %; an
-// astable's must also stay within 35 % of the targets typed in the window.
+// astable's must also stay within 35 % of the targets typed in the window, unless its
+// worked example names the figure the circuit keeps away from its target (an expected
+// failure, shown with its reason in every run).
 void SimulationTest::workedExamples_data()
 {
     addExampleRows();
@@ -230,8 +232,17 @@ void SimulationTest::workedExamples()
           m.amplitude2, m.pulses, m.triggers, m.recovery * 1e6);
     if (astable) {
         QCOMPARE(m.verdict, Verdict::Oscillates);
+        const auto knownMiss = [&](const char* quantity) {
+            return example.farFromTarget && qstrcmp(example.farFromTarget, quantity) == 0;
+        };
+        if (knownMiss("period"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.period, design.targets.period) < 0.35);
+        if (knownMiss("Um1"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.amplitude1, design.targets.amplitude1) < 0.35);
+        if (knownMiss("Um2"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.amplitude2, design.targets.amplitude2) < 0.35);
     } else {
         QCOMPARE(m.verdict, Verdict::FiresOncePerTrigger);

@@ -1,5 +1,5 @@
 // The circuit of the astable with one emitter supply, capacitive and resistive-capacitive
-// coupling: T1 (p-n-p) with its emitter on +Eэ, T2 (n-p-n) with its emitter on the
+// coupling: T1 (p-n-p) with its emitter on +Еэ, T2 (n-p-n) with its emitter on the
 // common wire, and Rк1, Rб1, Rб2, Rк2 hanging from one top wire that no supply holds.
 // The timing capacitor C couples T1's collector to T2's base and R with C1 across it
 // couples T2's collector to T1's base, as the steps pair them (C with Rб2 and Rк1 in

@@ -9,6 +9,7 @@ namespace takton::simulation {
 
 Design designOfForm2(const TableWindow& window);
 Design designOfForm7(const TableWindow& window);
+Design designOfForm8(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
 
 } // namespace takton::simulation
