@@ -7,8 +7,6 @@
 
 #include "window_circuits.h"
 
-#include "standard_values.h"
-
 namespace takton::simulation {
 
 Design designOfForm7(const TableWindow& window)
@@ -43,12 +41,13 @@ Design designOfForm7(const TableWindow& window)
     // below, so the greatest E24 value under it.
     const double req = (rb1 + rk2) * r / (rb1 + rk2 + r);
     const double c1max = (rb2 + rk1) * cap / req;
-    const Neighbours around = neighbours(c1max, ESeries::E24);
-    const double c1 = around.below.value() < c1max ? double(around.below.value())
-                                                    : double(neighbours(0.999 * c1max, ESeries::E24).below.value());
-    d.notes << QStringLiteral("С1 в окне не принимается: взята %1 нФ, ближайшее из ряда E24 менее %2 нФ (шаг 8)")
-                   .arg(c1 * 1e9, 0, 'g', 6)
-                   .arg(c1max * 1e9, 0, 'g', 6);
+    const double c1 = e24Below(c1max);
+    if (c1 > 0)
+        d.notes << QStringLiteral("С1 в окне не принимается: взята %1 нФ, ближайшее из ряда E24 менее %2 нФ (шаг 8)")
+                       .arg(c1 * 1e9, 0, 'g', 6)
+                       .arg(c1max * 1e9, 0, 'g', 6);
+    else
+        d.notes << QStringLiteral("С1 не ставится: предел шага 8 (%1 нФ) не положительное число").arg(c1max * 1e9);
 
     c.supplies = {{u"EE"_qs, u"e1"_qs, ee}};
     c.components = {

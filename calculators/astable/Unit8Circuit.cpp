@@ -5,8 +5,6 @@
 
 #include "window_circuits.h"
 
-#include "standard_values.h"
-
 namespace takton::simulation {
 
 Design designOfForm8(const TableWindow& window)
@@ -38,10 +36,13 @@ Design designOfForm8(const TableWindow& window)
     // C1: the window has no field for it; Step 7 says to take it slightly larger than
     // the value it computes, so the least E24 value not below it.
     const double c1calc = (rb1 + rk2) * c2 / (rb2 + rk1);
-    const double c1 = double(neighbours(c1calc, ESeries::E24).above.value());
-    d.notes << QStringLiteral("С1 в окне не принимается: взята %1 нФ, ближайшее из ряда E24 не менее %2 нФ (шаг 7)")
-                   .arg(c1 * 1e9, 0, 'g', 6)
-                   .arg(c1calc * 1e9, 0, 'g', 6);
+    const double c1 = e24AtLeast(c1calc);
+    if (c1 > 0)
+        d.notes << QStringLiteral("С1 в окне не принимается: взята %1 нФ, ближайшее из ряда E24 не менее %2 нФ (шаг 7)")
+                       .arg(c1 * 1e9, 0, 'g', 6)
+                       .arg(c1calc * 1e9, 0, 'g', 6);
+    else
+        d.notes << QStringLiteral("С1 не ставится: расчёт шага 7 (%1 нФ) не положительное число").arg(c1calc * 1e9);
 
     c.supplies = {{u"EE"_qs, u"e1"_qs, ee}};
     c.components = {
