@@ -54,10 +54,10 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
     row<TForm2, Form2, simulation::designOfForm2>("Form2", "Button1"),
-    row<TForm3, Form3>("Form3", "Button2"),
-    row<TForm4, Form4>("Form4", "Button3"),
-    row<TForm5, Form5>("Form5", "Button4"),
-    row<TForm6, Form6>("Form6", "Button5"),
+    row<TForm3, Form3, simulation::designOfForm3>("Form3", "Button2"),
+    row<TForm4, Form4, simulation::designOfForm4>("Form4", "Button3"),
+    row<TForm5, Form5, simulation::designOfForm5>("Form5", "Button4"),
+    row<TForm6, Form6, simulation::designOfForm6>("Form6", "Button5"),
     row<TForm7, Form7, simulation::designOfForm7>("Form7", "Button6"),
     row<TForm8, Form8, simulation::designOfForm8>("Form8", "Button7"),
     row<TForm9, Form9, simulation::designOfForm9>("Form9", "Button8"),
@@ -72,10 +72,13 @@ std::span<const RegisteredWindow> registeredWindows()
     return registry;
 }
 
-void createForms()
+void createForms(void (*afterEach)())
 {
-    for (const RegisteredWindow& window : registry)
+    for (const RegisteredWindow& window : registry) {
         window.create();
+        if (afterEach)
+            afterEach();
+    }
 }
 
 void destroyForms()

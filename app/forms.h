@@ -27,8 +27,9 @@ struct RegisteredWindow {
 // In creation order: the main window first, then the calculators by form number.
 std::span<const RegisteredWindow> registeredWindows();
 
-// Creates every registered window, in order, all hidden.
-void createForms();
+// Creates every registered window, in order, all hidden; `afterEach`, if given, runs
+// after each window is created.
+void createForms(void (*afterEach)() = nullptr);
 // Destroys them in the reverse order.
 void destroyForms();
 

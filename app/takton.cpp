@@ -36,9 +36,18 @@ int main(int argc, char** argv)
     if (!chooseX11Display())
         return 1;
     takton::Application app(argc, argv);
-    takton::createForms();
-    Form1->show();
-    const int status = app.exec();
+    // The menu goes on screen as soon as it exists, and is painted while the
+    // calculators are built after it, in order and hidden. Only drawing is done
+    // meanwhile: a click or a key waits until every window exists and the event loop
+    // runs.
+    takton::createForms([] {
+        if (!Form1->isVisible())
+            Form1->show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    // Closed by the window manager while the calculators were being built: the
+    // program ends as it would from the event loop.
+    const int status = Form1->isVisible() ? app.exec() : 0;
     takton::destroyForms();
     return status;
 }

@@ -20,17 +20,23 @@ fi
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
           fonts-dejavu-core fonts-wine desktop-file-utils appstream dpkg-dev poppler-utils
-          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libbenchmark-dev libxcb-damage0-dev "$@")
+          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libbenchmark-dev libxcb-damage0-dev locales "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
 done
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests check that nothing depends on a comma locale's numbers: one is needed.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+    $sudo localedef -i ru_RU -c -f UTF-8 ru_RU.UTF-8 ||
+        echo "prepare.sh: could not generate ru_RU.UTF-8; the tests that need it will skip"
 fi
 
 cmake --preset "$preset" >/dev/null

@@ -4,6 +4,7 @@
 // and the result window driven from the calculator's action.
 
 #include "Unit2.h"
+#include "Unit4.h"
 #include "Unit7.h"
 #include "Unit8.h"
 #include "check.h"
@@ -110,8 +111,12 @@ private slots:
     void netlistsMatchTheirGoldenFiles();
     void emptyOrBadFieldNamesItAndRunsNothing_data();
     void emptyOrBadFieldNamesItAndRunsNothing();
+    void ratingsNoStepReadsMayBeLeftEmpty_data();
+    void ratingsNoStepReadsMayBeLeftEmpty();
     void workedExamples_data();
     void workedExamples();
+    void valuesNoStepReads_data();
+    void valuesNoStepReads();
     void faultyDesignsAreRecognised_data();
     void faultyDesignsAreRecognised();
     void sameNumbersUnderEveryLocale();
@@ -252,6 +257,49 @@ void SimulationTest::emptyOrBadFieldNamesItAndRunsNothing()
     QVERIFY(!window || (!window->running() && !window->isVisible()));
 }
 
+// Form4's collector-base ratings are read by no step: typed, they are checked; left
+// empty, the check runs without them and its note says which one is missing.
+void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("rating1");
+    QTest::addColumn<double>("rating2");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("both typed") << "Edit4=" << 30.0 << 25.0 << QString();
+    QTest::newRow("T1's left empty") << "Edit7=" << 0.0 << 25.0
+                                     << "Допустимое напряжение коллектор-база Т1 не введено (поле «максимально "
+                                        "допустимое напряжение коллектор-база Т1 = В» пусто): не проверяется";
+    QTest::newRow("T2's left empty") << "Edit8=" << 30.0 << 0.0
+                                     << "Допустимое напряжение коллектор-база Т2 не введено (поле «максимально "
+                                        "допустимое напряжение коллектор-база Т2 = В» пусто): не проверяется";
+    QTest::newRow("bad text is still refused") << "Edit7=30 В" << 0.0 << 0.0 << "не число: '30 В'";
+}
+
+void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, rating1);
+    QFETCH(double, rating2);
+    QFETCH(QString, note);
+    TForm4 form;
+    typeAll(&form, exampleOf(u"Form4"_qs).typed);
+    typeAll(&form, {typed});
+    if (note.startsWith(u"не число"_qs)) {
+        try {
+            designOfForm4(form);
+            QFAIL("a rating that is not a number was taken");
+        } catch (const takton::Exception& e) {
+            QVERIFY2(e.message().endsWith(note), qPrintable(e.message()));
+        }
+        return;
+    }
+    const Design design = designOfForm4(form);
+    QCOMPARE(design.circuit.t1.collectorBaseMax, rating1);
+    QCOMPARE(design.circuit.t2.collectorBaseMax, rating2);
+    const QStringList missing = design.notes.filter(u"не введено"_qs);
+    QCOMPARE(missing, note.isEmpty() ? QStringList{} : QStringList{note});
+}
+
 // Each window's worked example, simulated: an astable oscillates, a monostable fires
 // once for each of at least three triggers. The period (or the output pulse) and the
 // amplitudes are pinned to what the generic transistor pair gives, within 2 %; an
@@ -298,6 +346,55 @@ void SimulationTest::workedExamples()
     QVERIFY(relative(time, example.time) < 0.02);
     QVERIFY(relative(m.amplitude1, example.amplitude1) < 0.02);
     QVERIFY(relative(m.amplitude2, example.amplitude2) < 0.02);
+}
+
+// A part or rating no step reads: typed, it is taken; left empty, the design takes the
+// value the window's steps imply and says so in its notes. Each row changes the worked
+// example's fields, reads the design, then types the example back.
+void SimulationTest::valuesNoStepReads_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("designator");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("Form5: C1 the least E24 value above Step 7's")
+        << "Form5" << QStringList{} << "C1" << 6.8e-9 << "взята 6.8 нФ, ближайшая из ряда E24 не менее 6.71656 нФ";
+    QTest::newRow("Form5: Ек the sum of the fictitious sources")
+        << "Form5" << QStringList{"Edit15=9,5"} << "VEK" << 22.5 << "|Ек1ф| + Ек2ф = 22.5 В";
+    QTest::newRow("Form5: a collector-base rating left empty is not checked")
+        << "Form5" << QStringList{"Edit10="} << "Rk2" << 1200.0
+        << "Допустимое напряжение коллектор-база Т2 не введено";
+    QTest::newRow("Form6: R left empty, the E24 value under Step 6's limit")
+        << "Form6" << QStringList{"Edit21="} << "R" << 24000.0 << "взято 24000 Ом, ближайшее из ряда E24 не более 24800 Ом";
+    QTest::newRow("Form6: R typed is taken as it is")
+        << "Form6" << QStringList{"Edit21=20000"} << "R" << 20000.0 << "С взята по расчёту шага 7: 9.93377 нФ";
+    QTest::newRow("Form6: C from Step 7, in farads")
+        << "Form6" << QStringList{"Edit3=900"} << "C" << 900e-6 / (151000 * 0.9) << "С взята по расчёту шага 7: 6.62252 нФ";
+}
+
+void SimulationTest::valuesNoStepReads()
+{
+    QFETCH(QString, form);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, designator);
+    QFETCH(double, value);
+    QFETCH(QString, note);
+    exampleDesign(form);
+    QWidget* window = registered(form).window();
+    typeAll(window, typed);
+    const Design design = exampleDesign(form);
+    typeAll(window, exampleOf(form).typed);
+    double found = 0;
+    for (const Component& c : design.circuit.components)
+        if (c.designator == designator)
+            found = c.value;
+    for (const Supply& s : design.circuit.supplies)
+        if (u'V' + s.designator == designator)
+            found = s.volts;
+    QVERIFY2(std::abs(found - value) <= 1e-9 * value, qPrintable(QString::number(found, 'g', 17)));
+    const QString notes = design.notes.join(u'\n');
+    QVERIFY2(notes.contains(note), qPrintable(notes));
 }
 
 void SimulationTest::faultyDesignsAreRecognised_data()

@@ -26,6 +26,36 @@ inline const WorkedExample workedExamples[] = {
       "Edit12=25", "Edit13=50", "Edit14=40", "Edit15=0,01", "Edit16=0,005", "Edit17=11", "Edit18=9", "Edit19=1100",
       "Edit20=1800", "Edit21=51000", "Edit22=240000"},
      877.1e-6, 9.755, 8.583},
+    // Rб1, Rб2, R and C the E24 values inside the ranges Steps 5 to 7 give (Rб1 below
+    // Step 5's 55 kОм, R below Step 6's 39,9 kОм, C next to Step 7's 5,18 nF); C1 is
+    // the window's choice, 27 nF against Step 8's limit of 54,8 nF.
+    {"Form3",
+     {"Edit1=10", "Edit2=8", "Edit3=1000", "Edit5=0,1", "Edit6=0,05", "Edit7=2", "Edit8=1,5", "Edit9=30",
+      "Edit10=25", "Edit11=50", "Edit12=40", "Edit13=0,01", "Edit14=0,005", "Edit15=11", "Edit16=9",
+      "Edit17=1100", "Edit18=1800", "Edit19=51000", "Edit20=240000", "Edit21=39000", "Edit22=5,1"},
+     1037.7e-6, 10.98, 8.544},
+    // Rб1 and Rб2 inside the ranges Step 5 gives (165...275 kОм, 216...360 kОм), C2 the
+    // E24 value next to Step 6's 6,61 nF; C1 is the window's choice, 5,1 nF just above
+    // Step 7's 5,06 nF. The collector-base ratings, which no step reads, as in Form3.
+    {"Form4",
+     {"Edit1=10", "Edit2=8", "Edit3=1000", "Edit5=0,1", "Edit6=0,05", "Edit7=30", "Edit8=25", "Edit9=2",
+      "Edit10=50", "Edit11=1,5", "Edit12=40", "Edit13=0,01", "Edit14=0,005", "Edit15=11", "Edit16=9",
+      "Edit17=1100", "Edit18=1800", "Edit19=200000", "Edit20=270000", "Edit21=6,8"},
+     855.9e-6, 10.96, 8.952},
+    // Rб1 and Rб2 the E24 values inside the ranges Step 5 gives (60...100 and
+    // 108...180 kОм), С2 the E24 value next to Step 6's 10,85 nF.
+    {"Form5",
+     {"Edit1=10", "Edit2=12", "Edit3=750", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
+      "Edit17=1000", "Edit18=1200", "Edit19=91000", "Edit20=150000", "Edit21=11"},
+     727.5e-6, 10.87, 13.03},
+    // Rб2 the E24 value inside the range Step 5 gives (108...180 kОм), R the E24 value
+    // under Step 6's 24,8 kОм; C is Step 7's, the window has no field for it.
+    {"Form6",
+     {"Edit1=10", "Edit2=12", "Edit3=1350", "Edit5=0,1", "Edit6=0,15", "Edit7=2", "Edit8=5", "Edit9=30",
+      "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
+      "Edit17=1000", "Edit18=1200", "Edit19=22000", "Edit20=150000", "Edit21=24000"},
+     929.7e-6, 9.103, 11.37},
     // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
     // Step 6's 0,995 nF.
     {"Form9",

@@ -1,0 +1,79 @@
+// The circuit of the one-supply astable with capacitive coupling both ways, as drawn in
+// its schematic: T1 (p-n-p) and T2 (n-p-n) with their emitters joined and returned to
+// the common wire through R1; Rк1 and Rб1 hang from the common wire, Rк2 and Rб2 from
+// +Ек; C1 from T1's collector to T2's base, C2 from T2's collector to T1's base.
+// Both transistors conduct together, in series from +Ек to the common wire.
+
+#include "window_circuits.h"
+
+#include "standard_values.h"
+
+namespace takton::simulation {
+
+Design designOfForm5(const TableWindow& window)
+{
+    const DesignFields f(window);
+    Design d;
+    d.kind = Kind::Astable;
+    d.targets.amplitude1 = f.number("Edit1");
+    d.targets.amplitude2 = f.number("Edit2");
+    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
+    d.targets.period = tau;
+
+    Circuit& c = d.circuit;
+    c.title = u"Astable, one collector supply, capacitive coupling"_qs;
+    // No step reads the collector-base ratings: typed, they are checked, otherwise not.
+    const auto ratingOf = [&](const char* edit, const char* transistor) {
+        if (const auto typed = f.optionalNumber(edit))
+            return *typed;
+        d.notes << QStringLiteral("Допустимое напряжение коллектор-база %1 не введено (поле «%2» пусто): "
+                                  "не проверяется")
+                       .arg(QString::fromUtf8(transistor), f.nameOf(edit));
+        return 0.0;
+    };
+    c.t1 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit5"),
+            .collectorBaseMax = ratingOf("Edit9", "Т1"), .reverseBaseEmitter = d.targets.amplitude1};
+    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+            .collectorBaseMax = ratingOf("Edit10", "Т2"), .reverseBaseEmitter = d.targets.amplitude2};
+    const double ek1f = f.number("Edit15"), ek2f = f.number("Edit16");
+    const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
+    const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
+    const double c2 = 1e-9 * f.number("Edit21"); // typed in nanofarads
+
+    // Ек: the window has no field for it; Step 8 adds the two accepted fictitious sources.
+    const double ek = ek1f + ek2f;
+    d.notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
+    // C1: the window has no field for it; Step 7 asks for slightly more than the value
+    // it computes, so the least E24 value not below it.
+    const double c1limit = (rb1 + rk2) * c2 / (rb2 + rk1);
+    const double c1 = c1limit > 0 ? double(neighbours(c1limit, ESeries::E24).above.value()) : 0;
+    d.notes << QStringLiteral("С1 не принята (в окне нет поля): взята %1 нФ, ближайшая из ряда E24 "
+                              "не менее %2 нФ по шагу 7")
+                   .arg(c1 * 1e9, 0, 'g', 6)
+                   .arg(c1limit * 1e9, 0, 'g', 6);
+    // R1: no step computes it and the window has no field; the middle of the 20...40 кОм
+    // the window advises.
+    const double r1 = 30e3;
+    d.notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
+                              "рекомендованных 20...40 кОм")
+                   .arg(r1);
+
+    c.supplies = {{u"EK"_qs, u"ek"_qs, ek}};
+    c.components = {
+        {u"R1"_qs, Part::Resistor, {u"e"_qs, u"0"_qs}, r1},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"0"_qs}, rk1},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"0"_qs}, rb1},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek"_qs}, rb2},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek"_qs}, rk2},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2},
+        {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e"_qs}},
+        {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"e"_qs}},
+    };
+    // Six target periods: the first two settle, the rest are measured.
+    c.stopTime = 6 * tau;
+    c.maxStep = tau / 500;
+    return d;
+}
+
+} // namespace takton::simulation

@@ -1,0 +1,77 @@
+// The circuit of the one-supply astable with resistive and capacitive coupling, as drawn
+// in its schematic: T1 (p-n-p) and T2 (n-p-n) with their emitters joined and returned
+// to the common wire through R1; Rк1 and Rб1 hang from the common wire, Rк2 and Rб2
+// from +Ек; C from T1's collector to T2's base, the variable resistor R from T2's
+// collector to T1's base. Both transistors conduct together, in series from +Ек to the
+// common wire.
+
+#include "window_circuits.h"
+
+namespace takton::simulation {
+
+Design designOfForm6(const TableWindow& window)
+{
+    const DesignFields f(window);
+    Design d;
+    d.kind = Kind::Astable;
+    d.targets.amplitude1 = f.number("Edit1");
+    d.targets.amplitude2 = f.number("Edit2");
+    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
+    d.targets.period = tau;
+
+    Circuit& c = d.circuit;
+    c.title = u"Astable, one supply, resistive and capacitive coupling"_qs;
+    c.t1 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit5"),
+            .collectorBaseMax = f.number("Edit9"), .reverseBaseEmitter = d.targets.amplitude1};
+    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+            .collectorBaseMax = f.number("Edit10"), .reverseBaseEmitter = d.targets.amplitude2};
+    const double ek1f = f.number("Edit15"), ek2f = f.number("Edit16");
+    const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
+    const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
+
+    // Ек: the window has no field for it; Step 8 adds the two accepted fictitious sources.
+    const double ek = ek1f + ek2f;
+    d.notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
+    // R: no step reads the field below the limit Step 6 computes; typed, it is taken,
+    // otherwise the greatest E24 value within the limit.
+    double r = 0;
+    if (const auto typed = f.optionalNumber("Edit21")) {
+        r = *typed;
+    } else {
+        const double rmax = (ek2f * rb1 - ek1f * rk2) / ek1f;
+        r = e24AtMost(rmax);
+        d.notes << QStringLiteral("R не принято (поле «%1» пусто): взято %2 Ом, ближайшее из ряда E24 "
+                                  "не более %3 Ом")
+                       .arg(f.nameOf("Edit21"))
+                       .arg(r)
+                       .arg(rmax, 0, 'f', 0);
+    }
+    // C: the window has no field for it; the value Step 7 computes.
+    const double cap = tau / ((rb2 + rk1) * 0.9);
+    d.notes << QStringLiteral("С взята по расчёту шага 7: %1 нФ").arg(cap * 1e9, 0, 'g', 6);
+    // R1: no step computes it and the window has no field; the middle of the 20...40 кОм
+    // the window advises.
+    const double r1 = 30e3;
+    d.notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
+                              "рекомендованных 20...40 кОм")
+                   .arg(r1);
+
+    c.supplies = {{u"EK"_qs, u"ek"_qs, ek}};
+    c.components = {
+        {u"R1"_qs, Part::Resistor, {u"e"_qs, u"0"_qs}, r1},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"0"_qs}, rk1},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"0"_qs}, rb1},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek"_qs}, rb2},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek"_qs}, rk2},
+        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap},
+        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r},
+        {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e"_qs}},
+        {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"e"_qs}},
+    };
+    // Six target periods: the first two settle, the rest are measured.
+    c.stopTime = 6 * tau;
+    c.maxStep = tau / 500;
+    return d;
+}
+
+} // namespace takton::simulation
