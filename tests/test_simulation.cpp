@@ -5,6 +5,8 @@
 
 #include "Unit2.h"
 #include "Unit4.h"
+#include "Unit7.h"
+#include "Unit8.h"
 #include "check.h"
 #include "decimal_separator.h"
 #include "error_reporting.h"
@@ -103,6 +105,8 @@ private slots:
     void numbersAlwaysWithAPoint();
     void e24WithinTheLimit_data();
     void e24WithinTheLimit();
+    void partsNoFieldAccepts_data();
+    void partsNoFieldAccepts();
     void netlistsMatchTheirGoldenFiles_data();
     void netlistsMatchTheirGoldenFiles();
     void emptyOrBadFieldNamesItAndRunsNothing_data();
@@ -160,6 +164,48 @@ void SimulationTest::e24WithinTheLimit()
     QFETCH(double, value);
     QVERIFY2(std::abs(e24AtMost(limit) - value) <= 1e-9 * std::abs(value),
              qPrintable(QString::number(e24AtMost(limit), 'g', 17)));
+}
+
+// A part the window accepts in no field, taken from what its step computes: Form7's C1
+// (Step 8 gives a value it must stay below) and Form8's C1 (Step 7 gives one it is to be
+// slightly above), each with the note that says so. Typed over the worked example.
+void SimulationTest::partsNoFieldAccepts_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("Form7: below the limit")
+        << "Form7" << QStringList{} << 120e-9 << "взята 120 нФ, ближайшее из ряда E24 менее 127.256 нФ (шаг 8)";
+    QTest::newRow("Form7: a limit that is a series value is not taken")
+        << "Form7" << QStringList{"Edit17=1000", "Edit18=1200", "Edit19=28800", "Edit20=149000", "Edit21=30000"}
+        << 91e-9 << "взята 91 нФ, ближайшее из ряда E24 менее 100 нФ (шаг 8)";
+    QTest::newRow("Form7: R = 0 leaves no limit")
+        << "Form7" << QStringList{"Edit21=0"} << 0.0 << "С1 не ставится: предел шага 8 (inf нФ) не положительное число";
+    QTest::newRow("Form8: not below Step 7's value")
+        << "Form8" << QStringList{} << 0.24e-9 << "взята 0.24 нФ, ближайшее из ряда E24 не менее 0.221607 нФ (шаг 7)";
+    QTest::newRow("Form8: a series value is taken itself")
+        << "Form8" << QStringList{"Edit17=1000", "Edit18=1000", "Edit19=19000", "Edit20=19000", "Edit21=10"}
+        << 10e-9 << "взята 10 нФ, ближайшее из ряда E24 не менее 10 нФ (шаг 7)";
+}
+
+void SimulationTest::partsNoFieldAccepts()
+{
+    QFETCH(QString, form);
+    QFETCH(QStringList, typed);
+    QFETCH(double, value);
+    QFETCH(QString, note);
+    TForm7 form7;
+    TForm8 form8;
+    takton::TableWindow* window = form == u"Form7" ? static_cast<takton::TableWindow*>(&form7) : &form8;
+    typeAll(window, exampleOf(form).typed + typed);
+    const Design design = form == u"Form7" ? designOfForm7(*window) : designOfForm8(*window);
+    const auto c1 = std::find_if(design.circuit.components.begin(), design.circuit.components.end(),
+                                 [](const Component& c) { return c.designator == u"C1"; });
+    QVERIFY(c1 != design.circuit.components.end());
+    QVERIFY2(std::abs(c1->value - value) <= 1e-9 * value, qPrintable(QString::number(c1->value, 'g', 17)));
+    QVERIFY2(std::any_of(design.notes.begin(), design.notes.end(), [&](const QString& n) { return n.endsWith(note); }),
+             qPrintable(design.notes.join(u'\n')));
 }
 
 void SimulationTest::netlistsMatchTheirGoldenFiles_data()
@@ -257,7 +303,9 @@ void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty()
 // Each window's worked example, simulated: an astable oscillates, a monostable fires
 // once for each of at least three triggers. The period (or the output pulse) and the
 // amplitudes are pinned to what the generic transistor pair gives, within 2 %; an
-// astable's must also stay within 35 % of the targets typed in the window.
+// astable's must also stay within 35 % of the targets typed in the window, unless its
+// worked example names the figure the circuit keeps away from its target (an expected
+// failure, shown with its reason in every run).
 void SimulationTest::workedExamples_data()
 {
     addExampleRows();
@@ -278,8 +326,17 @@ void SimulationTest::workedExamples()
           m.amplitude2, m.pulses, m.triggers, m.recovery * 1e6);
     if (astable) {
         QCOMPARE(m.verdict, Verdict::Oscillates);
+        const auto knownMiss = [&](const char* quantity) {
+            return example.farFromTarget && qstrcmp(example.farFromTarget, quantity) == 0;
+        };
+        if (knownMiss("period"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.period, design.targets.period) < 0.35);
+        if (knownMiss("Um1"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.amplitude1, design.targets.amplitude1) < 0.35);
+        if (knownMiss("Um2"))
+            QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.amplitude2, design.targets.amplitude2) < 0.35);
     } else {
         QCOMPARE(m.verdict, Verdict::FiresOncePerTrigger);

@@ -4,23 +4,7 @@
 
 #include "window_circuits.h"
 
-#include "standard_values.h"
-
-#include <cmath>
-
 namespace takton::simulation {
-
-namespace {
-
-// The least E24 value not below `value` (positive), or 0 for no positive value.
-double e24AtLeast(double value)
-{
-    if (!(value > 0) || !std::isfinite(value))
-        return 0;
-    return double(neighbours(value, ESeries::E24).above.value());
-}
-
-} // namespace
 
 Design designOfForm4(const TableWindow& window)
 {

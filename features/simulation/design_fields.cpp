@@ -46,4 +46,20 @@ double e24AtMost(double limit)
     return double(neighbours(limit, ESeries::E24).below.value());
 }
 
+double e24Below(double limit)
+{
+    if (!(limit > 0) || !std::isfinite(limit))
+        return 0;
+    // `neighbours` counts a limit equal to 12 digits as the series value itself.
+    const Neighbours around = neighbours(limit, ESeries::E24);
+    return double((around.below == around.above ? neighbours(0.999L * limit, ESeries::E24).below : around.below).value());
+}
+
+double e24AtLeast(double value)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return 0;
+    return double(neighbours(value, ESeries::E24).above.value());
+}
+
 } // namespace takton::simulation

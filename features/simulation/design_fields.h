@@ -50,5 +50,10 @@ private:
 
 // The greatest E24 value not above `limit` (positive), or 0 for no positive limit.
 double e24AtMost(double limit);
+// The greatest E24 value below `limit`, the limit itself excluded when it is a series
+// value; 0 for no positive limit.
+double e24Below(double limit);
+// The least E24 value not below `value` (positive), or 0 for no positive value.
+double e24AtLeast(double value);
 
 } // namespace takton::simulation

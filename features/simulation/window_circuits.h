@@ -12,6 +12,8 @@ Design designOfForm3(const TableWindow& window);
 Design designOfForm4(const TableWindow& window);
 Design designOfForm5(const TableWindow& window);
 Design designOfForm6(const TableWindow& window);
+Design designOfForm7(const TableWindow& window);
+Design designOfForm8(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
 
 } // namespace takton::simulation
