@@ -9,5 +9,6 @@ namespace takton::simulation {
 
 Design designOfForm2(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
+Design designOfForm10(const TableWindow& window);
 
 } // namespace takton::simulation

@@ -28,6 +28,13 @@ inline const WorkedExample workedExamples[] = {
       "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
       "Edit18=1000", "Edit19=200000", "Edit20=1"},
      1.41e-6, 10.74, 10.99},
+    // Rб1 and Rб2 the E24 values next to what Step 5 gives (55 and 40 kОм), С2 the E24
+    // value next to Step 6's 0,175 nF.
+    {"Form10",
+     {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
+      "Edit11=50", "Edit12=40", "Edit13=0,006", "Edit14=0,011", "Edit15=6", "Edit16=11", "Edit17=1000",
+      "Edit18=1000", "Edit19=56000", "Edit20=39000", "Edit21=0,18"},
+     0.738e-6, 5.985, 10.99},
 };
 
 } // namespace takton::testing
