@@ -10,5 +10,6 @@ namespace takton::simulation {
 Design designOfForm2(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
 Design designOfForm10(const TableWindow& window);
+Design designOfForm11(const TableWindow& window);
 
 } // namespace takton::simulation

@@ -35,6 +35,12 @@ inline const WorkedExample workedExamples[] = {
       "Edit11=50", "Edit12=40", "Edit13=0,006", "Edit14=0,011", "Edit15=6", "Edit16=11", "Edit17=1000",
       "Edit18=1000", "Edit19=56000", "Edit20=39000", "Edit21=0,18"},
      0.738e-6, 5.985, 10.99},
+    // Ек1 above the 9 В Step 2 asks, Ек2 and U'э at the top of their ranges, I'к1 = I'к2 / 2
+    // (Step 4), R2 the E24 value next to Step 7's 44 kОм.
+    {"Form11",
+     {"Edit1=10", "Edit2=10", "Edit3=20", "Edit4=20", "Edit5=30", "Edit6=0,1", "Edit7=0,05", "Edit8=2", "Edit9=1,5",
+      "Edit10=50", "Edit11=40", "Edit12=10", "Edit13=12", "Edit14=0,01", "Edit15=0,005", "Edit16=2,4", "Edit17=43000"},
+     37.73e-6, 11.444, 9.813},
 };
 
 } // namespace takton::testing
