@@ -1,9 +1,9 @@
 #include "field_names.h"
 
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -44,13 +44,18 @@ struct GapEdges {
 
 std::vector<GapEdges> edgesOf(const QLabel* caption, const std::vector<CaptionGap>& gaps)
 {
+    // The captions are plain Cyrillic and Latin text: the x of a position is the sum
+    // of the advances before it, within a few pixels of the shaped, kerned prefix over
+    // a thousand (a gap under a field is wider than that). Shaping every prefix again
+    // would cost a window as much as all its other controls together.
     const QFontMetricsF metrics(caption->font());
     const QString text = caption->text();
+    std::vector<qreal> x(text.size() + 1, 0);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        x[i + 1] = x[i] + metrics.horizontalAdvance(text[i]);
     std::vector<GapEdges> edges;
-    for (const CaptionGap& gap : gaps) {
-        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
-        edges.push_back({left, gap.end == gap.start ? left : metrics.horizontalAdvance(text.left(gap.end))});
-    }
+    for (const CaptionGap& gap : gaps)
+        edges.push_back({x[gap.start], x[gap.end]});
     return edges;
 }
 

@@ -5,6 +5,8 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSet>
+#include <vector>
 
 namespace takton {
 namespace {
@@ -31,13 +33,11 @@ QString captionName(const QString& caption)
 
 // The caption to the left of `result` that shares most of its line; of two on the
 // same line, the nearer. Lines of captions may touch by a pixel.
-const QLabel* captionBefore(const QLabel* result, const QList<QLabel*>& labels)
+const QLabel* captionBefore(const QLabel* result, const std::vector<const QLabel*>& captions)
 {
     const QLabel* best = nullptr;
     int bestShared = 0;
-    for (const QLabel* label : labels) {
-        if (label == result || isResultLabel(label) || label->text().trimmed().isEmpty())
-            continue;
+    for (const QLabel* label : captions) {
         const QRect r = label->geometry();
         if (!sameRow(r, result->geometry()) || r.left() >= result->x())
             continue;
@@ -122,19 +122,25 @@ void nameResultsAndSteps(QWidget* canvas, const std::vector<ControlRow>& rows)
     static const bool factoryInstalled = (QAccessible::installFactory(resultLabelFactory), true);
     (void)factoryInstalled;
 
-    const QList<QLabel*> labels = canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (const ControlRow& row : rows) {
-        QWidget* control = canvas->findChild<QWidget*>(qName(row.name), Qt::FindDirectChildrenOnly);
+    QSet<QString> resultNames;
+    for (const ControlRow& row : rows)
         if (row.kind == Kind::Label && row.caption.isEmpty() && !row.style.link)
-            if (auto* label = qobject_cast<QLabel*>(control))
-                label->setProperty(resultProperty, true);
+            resultNames.insert(qName(row.name));
+    // Sorted once into results and the captions they may stand after: a window has
+    // dozens of each.
+    std::vector<QLabel*> results;
+    std::vector<const QLabel*> captions;
+    for (QLabel* label : canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (resultNames.contains(label->objectName())) {
+            label->setProperty(resultProperty, true);
+            results.push_back(label);
+        } else if (!label->text().trimmed().isEmpty()) {
+            captions.push_back(label);
+        }
     }
-    for (QLabel* label : labels) {
-        if (!isResultLabel(label))
-            continue;
-        if (const QLabel* caption = captionBefore(label, labels))
+    for (QLabel* label : results)
+        if (const QLabel* caption = captionBefore(label, captions))
             label->setAccessibleName(captionName(caption->text()));
-    }
     static const QRegularExpression stepCaption(QStringLiteral("^Шаг\\s+\\d+$"));
     for (auto* button : canvas->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
         if (stepCaption.match(button->text().simplified()).hasMatch())

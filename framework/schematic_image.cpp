@@ -37,10 +37,27 @@ SchematicImage::SchematicImage(const QString& jpeg, QWidget* parent) : QLabel(pa
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (jpeg.isEmpty())
         return;
-    standard = QPixmap::fromImage(loadSchematic(jpeg));
+    // Drawn as 32-bit pixels in any case: converted on the worker too.
+    decoding = std::async(std::launch::async,
+                          [jpeg] { return loadSchematic(jpeg).convertToFormat(QImage::Format_RGB32); });
     QString svg = jpeg;
     if (svg.endsWith(QLatin1String(".jpg")))
         drawing = svg.replace(svg.size() - 4, 4, QStringLiteral(".svg"));
+}
+
+SchematicImage::~SchematicImage()
+{
+    if (decoding.valid())
+        decoding.wait();
+}
+
+void SchematicImage::finishDecoding()
+{
+    if (!decoding.valid())
+        return;
+    const QImage picture = decoding.get();
+    if (!picture.isNull())
+        standard = QPixmap::fromImage(picture);
     setPixmap(standard);
 }
 
@@ -55,6 +72,7 @@ bool SchematicImage::event(QEvent* event)
 
 void SchematicImage::matchScreenDensity()
 {
+    finishDecoding();
     const qreal ratio = devicePixelRatioF();
     if (ratio == shownRatio || standard.isNull())
         return;

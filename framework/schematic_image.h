@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <future>
 
 namespace takton {
 
@@ -14,7 +15,13 @@ class SchematicImage : public QLabel {
 public:
     // `jpeg` is an embedded picture such as ":/schematics/form2.jpg"; its drawing is
     // the resource of the same name ending in ".svg".
+    // The JPEG is decoded on a worker thread while the rest of the window is built;
+    // `finishDecoding` (at the end of the window's construction) waits for it and
+    // shows it.
     SchematicImage(const QString& jpeg, QWidget* parent);
+    ~SchematicImage() override;
+
+    void finishDecoding();
 
     // The density the shown picture was made for: 1 for the JPEG.
     qreal pictureRatio() const { return shownRatio; }
@@ -25,6 +32,7 @@ protected:
 private:
     void matchScreenDensity();
 
+    std::future<QImage> decoding;
     QString drawing;
     QPixmap standard; // the JPEG, one pixel per device-independent pixel
     qreal shownRatio = 1;

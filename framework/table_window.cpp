@@ -198,6 +198,8 @@ void TableWindow::fitCanvas()
         if (!qobject_cast<QLabel*>(child) || child->objectName().startsWith(QLatin1String("Image")))
             child->raise();
     }
+    for (auto* picture : canvas->findChildren<SchematicImage*>(Qt::FindDirectChildrenOnly))
+        picture->finishDecoding();
     designedBottom = bounds.bottom() + 1;
     canvas->resize(bounds.right() + 1, designedBottom);
     nameFieldsAfterCaptions(canvas);
