@@ -61,8 +61,8 @@ constexpr RegisteredWindow registry[] = {
     row<TForm7, Form7, simulation::designOfForm7>("Form7", "Button6"),
     row<TForm8, Form8, simulation::designOfForm8>("Form8", "Button7"),
     row<TForm9, Form9, simulation::designOfForm9>("Form9", "Button8"),
-    row<TForm10, Form10>("Form10", "Button9"),
-    row<TForm11, Form11>("Form11", "Button11"),
+    row<TForm10, Form10, simulation::designOfForm10>("Form10", "Button9"),
+    row<TForm11, Form11, simulation::designOfForm11>("Form11", "Button11"),
 };
 
 } // namespace

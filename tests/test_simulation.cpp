@@ -113,12 +113,14 @@ private slots:
     void emptyOrBadFieldNamesItAndRunsNothing();
     void ratingsNoStepReadsMayBeLeftEmpty_data();
     void ratingsNoStepReadsMayBeLeftEmpty();
+    void everyCalculatorCanBeChecked();
     void workedExamples_data();
     void workedExamples();
     void valuesNoStepReads_data();
     void valuesNoStepReads();
     void faultyDesignsAreRecognised_data();
     void faultyDesignsAreRecognised();
+    void outputRestingLowIsNoPulseAtPowerUp();
     void sameNumbersUnderEveryLocale();
     void cancelStopsARun();
     void timeLimitStopsARun();
@@ -300,6 +302,20 @@ void SimulationTest::ratingsNoStepReadsMayBeLeftEmpty()
     QCOMPARE(missing, note.isEmpty() ? QStringList{} : QStringList{note});
 }
 
+// Every calculator window has its circuit, and a worked example that runs it.
+void SimulationTest::everyCalculatorCanBeChecked()
+{
+    for (const takton::RegisteredWindow& row : takton::registeredWindows()) {
+        if (row.menuButton.empty())
+            continue;
+        const QString form = qName(row.form);
+        QVERIFY2(row.circuit, qPrintable(form + u" has no circuit"_qs));
+        QVERIFY2(std::any_of(std::begin(takton::testing::workedExamples), std::end(takton::testing::workedExamples),
+                             [&](const WorkedExample& e) { return qName(e.form) == form; }),
+                 qPrintable(form + u" has no worked example"_qs));
+    }
+}
+
 // Each window's worked example, simulated: an astable oscillates, a monostable fires
 // once for each of at least three triggers. The period (or the output pulse) and the
 // amplitudes are pinned to what the generic transistor pair gives, within 2 %; an
@@ -324,11 +340,11 @@ void SimulationTest::workedExamples()
     qInfo("%s: %.3f s, %s %.2f us, Um1 %.3f V, Um2 %.3f V, %d pulses for %d triggers, recovery %.1f us",
           example.form, clock.elapsed() / 1e3, astable ? "period" : "pulse", time * 1e6, m.amplitude1,
           m.amplitude2, m.pulses, m.triggers, m.recovery * 1e6);
+    const auto knownMiss = [&](const char* quantity) {
+        return example.farFromTarget && qstrcmp(example.farFromTarget, quantity) == 0;
+    };
     if (astable) {
         QCOMPARE(m.verdict, Verdict::Oscillates);
-        const auto knownMiss = [&](const char* quantity) {
-            return example.farFromTarget && qstrcmp(example.farFromTarget, quantity) == 0;
-        };
         if (knownMiss("period"))
             QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.period, design.targets.period) < 0.35);
@@ -339,7 +355,11 @@ void SimulationTest::workedExamples()
             QEXPECT_FAIL("", example.why, Continue);
         QVERIFY(relative(m.amplitude2, design.targets.amplitude2) < 0.35);
     } else {
+        if (knownMiss("verdict"))
+            QEXPECT_FAIL("", example.why, Continue);
         QCOMPARE(m.verdict, Verdict::FiresOncePerTrigger);
+        if (knownMiss("verdict"))
+            QEXPECT_FAIL("", example.why, Continue);
         QCOMPARE(m.pulses, m.triggers);
         QVERIFY(m.triggers >= 3);
     }
@@ -415,6 +435,18 @@ void SimulationTest::faultyDesignsAreRecognised()
     Design design = example2();
     setValue(design, designator, value);
     QCOMPARE(run(design).measurement.verdict, verdict);
+}
+
+// The emitter-coupled monostable's output rests low: the supplies' ramp carries it past
+// the middle before T2 conducts, which is the start, not a pulse. With β twice the
+// typed minimum its worked example fires once per trigger, with a pulse close to tau.
+void SimulationTest::outputRestingLowIsNoPulseAtPowerUp()
+{
+    const Design design = exampleDesign(u"Form11"_qs);
+    const Measurement m = run(design, 2).measurement;
+    QCOMPARE(m.verdict, Verdict::FiresOncePerTrigger);
+    QCOMPARE(m.pulses, 3);
+    QVERIFY2(relative(m.pulseLength, design.targets.pulseLength) < 0.1, qPrintable(QString::number(m.pulseLength)));
 }
 
 void SimulationTest::sameNumbersUnderEveryLocale()

@@ -162,7 +162,10 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
         return m;
     }
     const double mid = (rest2 + far2) / 2;
-    const std::vector<double> leaves = crossings(w.time, w.c2, mid, !fallsWhenFired);
+    std::vector<double> leaves = crossings(w.time, w.c2, mid, !fallsWhenFired);
+    // While the supplies come up, an output that rests low passes the middle on its way
+    // to the supply before its transistor conducts: that is the start, not a pulse.
+    std::erase_if(leaves, [](double t) { return t < 2 * supplyRamp; });
     const std::vector<double> returns = crossings(w.time, w.c2, mid, fallsWhenFired);
 
     bool oncePerTrigger = true;

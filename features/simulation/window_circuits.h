@@ -15,5 +15,7 @@ Design designOfForm6(const TableWindow& window);
 Design designOfForm7(const TableWindow& window);
 Design designOfForm8(const TableWindow& window);
 Design designOfForm9(const TableWindow& window);
+Design designOfForm10(const TableWindow& window);
+Design designOfForm11(const TableWindow& window);
 
 } // namespace takton::simulation

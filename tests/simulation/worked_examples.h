@@ -13,9 +13,9 @@ struct WorkedExample {
     // Simulated, pinned within 2 %: the period (astable) or the first output pulse
     // (monostable), then T1's and T2's collector amplitudes.
     double time, amplitude1, amplitude2;
-    // An astable's figure ("period", "Um1" or "Um2") that the circuit itself keeps more
-    // than 35 % from its target, and why: the check expects that miss, and fails once the
-    // figure comes within reach.
+    // What the circuit itself keeps from its target, and why: an astable's figure
+    // ("period", "Um1" or "Um2") more than 35 % off, or a monostable's "verdict" (not one
+    // pulse per trigger). The check expects that miss, and fails once it is mended.
     const char* farFromTarget = nullptr;
     const char* why = nullptr;
 };
@@ -84,6 +84,22 @@ inline const WorkedExample workedExamples[] = {
      "the top wire, held by no supply, rests between pulses where the transistors' junction "
      "capacitances put it (near Еэ/2 for the generic pair), not at the split Еэ1ф/|Еэ2ф|: each "
      "collector swings about Еэ/2 = 8,3 В, not Um1 = 5 В"},
+    // Rб1 and Rб2 the E24 values next to what Step 5 gives (55 and 40 kОм), С2 the E24
+    // value next to Step 6's 0,175 nF.
+    {"Form10",
+     {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
+      "Edit11=50", "Edit12=40", "Edit13=0,006", "Edit14=0,011", "Edit15=6", "Edit16=11", "Edit17=1000",
+      "Edit18=1000", "Edit19=56000", "Edit20=39000", "Edit21=0,18"},
+     0.738e-6, 5.985, 10.99},
+    // Ек1 above the 9 В Step 2 asks, Ек2 and U'э at the top of their ranges, I'к1 = I'к2 / 2
+    // (Step 4), R2 the E24 value next to Step 7's 44 kОм.
+    {"Form11",
+     {"Edit1=10", "Edit2=10", "Edit3=20", "Edit4=20", "Edit5=30", "Edit6=0,1", "Edit7=0,05", "Edit8=2", "Edit9=1,5",
+      "Edit10=50", "Edit11=40", "Edit12=10", "Edit13=12", "Edit14=0,01", "Edit15=0,005", "Edit16=2,4", "Edit17=43000"},
+     37.73e-6, 11.444, 9.813, "verdict",
+     "Steps 6 and 7 size Rб2 and R2 as if the base-emitter junctions dropped nothing: at the "
+     "minimum β neither transistor is held in saturation at rest, and the loop through C and Rэ "
+     "runs free (it fires once per trigger from β ×2)"},
 };
 
 } // namespace takton::testing
