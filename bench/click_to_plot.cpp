@@ -5,6 +5,7 @@
 //   build/bench/click_to_plot [runs]      (default 5; the median and range are printed)
 
 #include "application.h"
+#include "decimal_separator.h"
 #include "forms.h"
 #include "simulation/worked_examples.h"
 #include "simulation_window.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     Application app(argc, argv);
+    setDecimalSeparator(','); // the examples are typed with a comma
     std::printf("Click to plot, %d runs each (ms): median [range]; target under 300 ms\n", runs);
     for (const testing::WorkedExample& example : testing::workedExamples) {
         const RegisteredWindow& row = testing::registered(QString::fromLatin1(example.form));
