@@ -4,7 +4,10 @@
 #include "application.h"
 #include "forms.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +32,22 @@ bool chooseX11Display()
     return false;
 }
 
+// Shows the main window and draws it as soon as the X server has put it on screen
+// (within a fifth of a second: a window manager may hold it back), so that the
+// calculators are built behind a finished menu.
+void showMenuAtOnce()
+{
+    Form1->show();
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp; // the wait for the server's answer never outlasts the limit
+    wakeUp.start(10);
+    while (!Form1->windowHandle()->isExposed() && waited.elapsed() < 200)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    if (Form1->windowHandle()->isExposed())
+        Form1->repaint();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -42,7 +61,7 @@ int main(int argc, char** argv)
     // runs.
     takton::createForms([] {
         if (!Form1->isVisible())
-            Form1->show();
+            showMenuAtOnce();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     // Closed by the window manager while the calculators were being built: the
