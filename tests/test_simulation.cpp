@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <algorithm>
 #include <clocale>
@@ -521,7 +522,11 @@ void SimulationTest::resultWindowFromTheAction()
              verdictText(Verdict::Oscillates));
     const QString figures = window->findChild<QLabel*>(u"Figures"_qs)->text();
     QVERIFY2(figures.contains(u"Период tau"_qs) && figures.contains(u"1000 мкс"_qs), qPrintable(figures));
-    QVERIFY(window->findChild<QLabel*>(u"Notes"_qs)->text().contains(u"взято 39000 Ом"_qs));
+    const QString notes = window->findChild<QLabel*>(u"Notes"_qs)->text();
+    QVERIFY(notes.contains(u"взято 39000 Ом"_qs));
+    // Numbers in the notes read with the user's comma, like every number of the window.
+    QVERIFY2(notes.contains(QRegularExpression(u"\\d,\\d+ нФ"_qs)) && !notes.contains(QRegularExpression(u"\\d\\.\\d"_qs)),
+             qPrintable(notes));
     QCOMPARE(window->netlistText(), netlist(window->design().circuit, 1));
 }
 

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
@@ -33,6 +34,14 @@ QString figure(double value, int digits = 4)
     if (!std::isfinite(value))
         return u"—"_qs;
     return QString::number(value, 'g', digits).replace(u'.', decimalSeparator());
+}
+
+// Sentences built with numbers in them (notes, rating breaches) read with the user's
+// separator too: "взята 6.8 нФ" becomes "взята 6,8 нФ" under a comma.
+QString withUsersSeparator(QString text)
+{
+    static const QRegularExpression decimalPoint(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
+    return text.replace(decimalPoint, QString(decimalSeparator()));
 }
 
 QString deviation(double measured, double target)
@@ -232,7 +241,7 @@ void SimulationWindow::showResult()
     QString text = verdictText(m.verdict);
     if (!m.ratingBreaches.isEmpty())
         text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
-    verdict->setText(text);
+    verdict->setText(withUsersSeparator(text));
 
     const Targets& t = current.targets;
     QString table = u"<table cellspacing=6><tr><th></th><th>моделирование</th><th>расчёт</th><th>отклонение</th></tr>"_qs;
@@ -247,7 +256,7 @@ void SimulationWindow::showResult()
     table += row(u"Um1"_qs, m.amplitude1, t.amplitude1, u"В"_qs);
     table += row(u"Um2"_qs, m.amplitude2, t.amplitude2, u"В"_qs);
     figures->setText(table + u"</table>"_qs);
-    notes->setText(current.notes.join(u'\n'));
+    notes->setText(withUsersSeparator(current.notes.join(u'\n')));
 
     auto* plot = new QChart;
     const Waveforms& w = result.waveforms;
