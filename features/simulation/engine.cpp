@@ -7,6 +7,7 @@
 #include <QByteArrayList>
 #include <QStringList>
 #include <clocale>
+#include <dlfcn.h>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -14,8 +15,41 @@
 namespace takton::simulation {
 namespace {
 
+// The simulator library, opened on the first check rather than at start-up: a session
+// that never simulates does not load it.
+constexpr char libraryFile[] = "libngspice.so.0";
+struct Library {
+    decltype(&ngSpice_Init) init = nullptr;
+    decltype(&ngSpice_Command) command = nullptr;
+    decltype(&ngGet_Vec_Info) vectorInfo = nullptr;
+    decltype(&ngSpice_Circ) circuit = nullptr;
+    decltype(&ngSpice_running) running = nullptr;
+} spice;
+
 std::once_flag loaded;
 std::mutex oneRunAtATime;
+
+template <class Function>
+void resolve(void* library, Function& function, const char* name)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    if (!function)
+        throw Exception(QStringLiteral("Моделирование недоступно: в библиотеке %1 нет функции %2")
+                            .arg(QLatin1String(libraryFile), QLatin1String(name)));
+}
+
+void openLibrary()
+{
+    void* library = dlopen(libraryFile, RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        throw Exception(QStringLiteral("Моделирование недоступно: библиотека %1 не загружается (пакет libngspice0): %2")
+                            .arg(QLatin1String(libraryFile), QString::fromLocal8Bit(dlerror())));
+    resolve(library, spice.init, "ngSpice_Init");
+    resolve(library, spice.command, "ngSpice_Command");
+    resolve(library, spice.vectorInfo, "ngGet_Vec_Info");
+    resolve(library, spice.circuit, "ngSpice_Circ");
+    resolve(library, spice.running, "ngSpice_running");
+}
 
 // What the library says while a run goes; read by the running thread only after the
 // library's background thread has stopped.
@@ -63,12 +97,12 @@ int onBackground(NG_BOOL notRunning, int, void*)
 
 void command(const char* text)
 {
-    ngSpice_Command(const_cast<char*>(text));
+    spice.command(const_cast<char*>(text));
 }
 
 std::vector<double> copyVector(const char* name, std::size_t expected)
 {
-    const pvector_info info = ngGet_Vec_Info(const_cast<char*>(name));
+    const pvector_info info = spice.vectorInfo(const_cast<char*>(name));
     if (!info || !info->v_realdata || std::size_t(info->v_length) != expected)
         throw Exception(QStringLiteral("Моделирование не дало кривой %1").arg(QLatin1String(name)));
     return {info->v_realdata, info->v_realdata + info->v_length};
@@ -91,7 +125,8 @@ void loadSimulator()
         // "1.5" stops at the '.', and the library cannot recover until reloaded. The
         // program's own numeric text does not use the C locale.
         std::setlocale(LC_NUMERIC, "C");
-        ngSpice_Init(onText, onStatus, onExit, nullptr, nullptr, onBackground, nullptr);
+        openLibrary();
+        spice.init(onText, onStatus, onExit, nullptr, nullptr, onBackground, nullptr);
     });
 }
 
@@ -116,19 +151,19 @@ Waveforms simulate(const QString& netlist, double stopTime, const RunControl& co
     for (QByteArray& line : lines)
         circuit.push_back(line.data());
     circuit.push_back(nullptr);
-    ngSpice_Circ(circuit.data());
+    spice.circuit(circuit.data());
 
     const auto started = std::chrono::steady_clock::now();
     listener.running = true;
     command("bg_run");
     bool cancelled = false, overTime = false;
-    while (listener.running || ngSpice_running()) {
+    while (listener.running || spice.running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         cancelled = control.cancel && control.cancel->load();
         overTime = std::chrono::steady_clock::now() - started > control.timeLimit;
         if (cancelled || overTime) {
             command("bg_halt");
-            while (ngSpice_running())
+            while (spice.running())
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             break;
         }
@@ -142,7 +177,7 @@ Waveforms simulate(const QString& netlist, double stopTime, const RunControl& co
         failure = QStringLiteral("Моделирование не уложилось в %1 с: схема не сходится или слишком медленна")
                       .arg(control.timeLimit.count() / 1000.0);
     else {
-        const pvector_info time = ngGet_Vec_Info(const_cast<char*>("time"));
+        const pvector_info time = spice.vectorInfo(const_cast<char*>("time"));
         if (!time || time->v_length < 2)
             failure = u"Моделирование не началось"_qs;
         else {

@@ -32,9 +32,9 @@ struct RunControl {
     std::chrono::milliseconds timeLimit{20000};
 };
 
-// Prepares the library for the process: numbers are read with a '.', whatever the
-// user's regional settings. Call on the GUI thread before the first run; later calls
-// do nothing.
+// Opens the library and prepares it for the process: numbers are read with a '.',
+// whatever the user's regional settings. Call on the GUI thread before the first run;
+// later calls do nothing. Throws takton::Exception when the library cannot be opened.
 void loadSimulator();
 
 // Runs the transient of `netlist`, which ends at `stopTime` seconds. Throws takton::Exception with the reason when the

@@ -21,7 +21,7 @@ echo "package: $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libjpeg62-turbo \
-               fonts-dejavu-core fonts-wine; do
+               fonts-dejavu-core fonts-wine libngspice0; do
     printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$package" ||
         fail "Depends lacks $package"
 done
