@@ -56,13 +56,6 @@ inline const WorkedExample workedExamples[] = {
       "Edit10=40", "Edit11=20", "Edit12=30", "Edit13=0,01", "Edit14=0,01", "Edit15=11", "Edit16=13",
       "Edit17=1000", "Edit18=1200", "Edit19=22000", "Edit20=150000", "Edit21=24000"},
      929.7e-6, 9.103, 11.37},
-    // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
-    // Step 6's 0,995 nF.
-    {"Form9",
-     {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
-      "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
-      "Edit18=1000", "Edit19=200000", "Edit20=1"},
-     1.41e-6, 10.74, 10.99},
     // Standard values inside the ranges the steps give: Rк1 = 1100 Ом as Step 4
     // computes it, Rк2 the E24 value next to its 1400 Ом, Rб1 = β1 Rк1, Rб2 inside
     // 135...225 kОм, R the E24 value below Step 6's 26,5 kОм, C the E24 value next to
@@ -84,6 +77,13 @@ inline const WorkedExample workedExamples[] = {
      "the top wire, held by no supply, rests between pulses where the transistors' junction "
      "capacitances put it (near Еэ/2 for the generic pair), not at the split Еэ1ф/|Еэ2ф|: each "
      "collector swings about Еэ/2 = 8,3 В, not Um1 = 5 В"},
+    // Rб1 inside the range Step 5 gives (150...250 kОм), C1 = C2 the E24 value next to
+    // Step 6's 0,995 nF.
+    {"Form9",
+     {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
+      "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
+      "Edit18=1000", "Edit19=200000", "Edit20=1"},
+     1.41e-6, 10.74, 10.99},
     // Rб1 and Rб2 the E24 values next to what Step 5 gives (55 and 40 kОм), С2 the E24
     // value next to Step 6's 0,175 nF.
     {"Form10",
