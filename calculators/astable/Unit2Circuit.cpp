@@ -30,18 +30,7 @@ Design designOfForm2(const TableWindow& window)
 
     // R: no step reads the field below the limit Step 6 computes; typed, it is taken,
     // otherwise the greatest E24 value within the limit.
-    double r = 0;
-    if (const auto typed = f.optionalNumber("Edit23")) {
-        r = *typed;
-    } else {
-        const double rmax = (ek2 * rb1 - ek1 * rk2) / ek1;
-        r = e24AtMost(rmax);
-        d.notes << QStringLiteral("R не принято (поле «%1» пусто): взято %2 Ом, ближайшее из ряда E24 "
-                                  "не более %3 Ом")
-                       .arg(f.nameOf("Edit23"))
-                       .arg(r)
-                       .arg(rmax, 0, 'f', 0);
-    }
+    const double r = f.resistorOrE24AtMost("Edit23", u"R"_qs, (ek2 * rb1 - ek1 * rk2) / ek1, d.notes);
     // C: the window has no field for it; the value Step 7 computes.
     const double cap = tau / ((rb2 + rk1) * 0.9);
     d.notes << QStringLiteral("C взята по расчёту шага 7: %1 нФ").arg(cap * 1e9, 0, 'g', 6);
@@ -57,9 +46,7 @@ Design designOfForm2(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // Six target periods: the first two settle, the rest are measured.
-    c.stopTime = 6 * tau;
-    c.maxStep = tau / 500;
+    runForSixPeriods(c, tau);
     return d;
 }
 

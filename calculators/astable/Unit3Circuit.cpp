@@ -54,9 +54,7 @@ Design designOfForm3(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // Six target periods: the first two settle, the rest are measured.
-    c.stopTime = 6 * d.targets.period;
-    c.maxStep = d.targets.period / 500;
+    runForSixPeriods(c, d.targets.period);
     return d;
 }
 

@@ -19,18 +19,12 @@ Design designOfForm4(const TableWindow& window)
     c.title = u"Astable, two supplies, capacitive coupling"_qs;
     // No step reads the collector-base ratings: typed, they are checked; left empty,
     // that check is skipped.
-    const auto ratingOf = [&](const char* edit, const char* transistor) {
-        const auto typed = f.optionalNumber(edit);
-        if (!typed)
-            d.notes << QStringLiteral("Допустимое напряжение коллектор-база %1 не введено (поле «%2» пусто): "
-                                      "не проверяется")
-                           .arg(QString::fromUtf8(transistor), f.nameOf(edit));
-        return typed.value_or(0);
-    };
     c.t1 = {.betaMin = f.number("Edit10"), .collectorCurrentMax = f.number("Edit5"),
-            .collectorBaseMax = ratingOf("Edit7", "Т1"), .reverseBaseEmitter = d.targets.amplitude1};
+            .collectorBaseMax = f.optionalRating("Edit7", u"Т1"_qs, d.notes),
+            .reverseBaseEmitter = d.targets.amplitude1};
     c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
-            .collectorBaseMax = ratingOf("Edit8", "Т2"), .reverseBaseEmitter = d.targets.amplitude2};
+            .collectorBaseMax = f.optionalRating("Edit8", u"Т2"_qs, d.notes),
+            .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
     const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
@@ -55,9 +49,7 @@ Design designOfForm4(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // Six target periods: the first two settle, the rest are measured.
-    c.stopTime = 6 * d.targets.period;
-    c.maxStep = d.targets.period / 500;
+    runForSixPeriods(c, d.targets.period);
     return d;
 }
 

@@ -23,18 +23,12 @@ Design designOfForm5(const TableWindow& window)
     Circuit& c = d.circuit;
     c.title = u"Astable, one collector supply, capacitive coupling"_qs;
     // No step reads the collector-base ratings: typed, they are checked, otherwise not.
-    const auto ratingOf = [&](const char* edit, const char* transistor) {
-        if (const auto typed = f.optionalNumber(edit))
-            return *typed;
-        d.notes << QStringLiteral("Допустимое напряжение коллектор-база %1 не введено (поле «%2» пусто): "
-                                  "не проверяется")
-                       .arg(QString::fromUtf8(transistor), f.nameOf(edit));
-        return 0.0;
-    };
     c.t1 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit5"),
-            .collectorBaseMax = ratingOf("Edit9", "Т1"), .reverseBaseEmitter = d.targets.amplitude1};
+            .collectorBaseMax = f.optionalRating("Edit9", u"Т1"_qs, d.notes),
+            .reverseBaseEmitter = d.targets.amplitude1};
     c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
-            .collectorBaseMax = ratingOf("Edit10", "Т2"), .reverseBaseEmitter = d.targets.amplitude2};
+            .collectorBaseMax = f.optionalRating("Edit10", u"Т2"_qs, d.notes),
+            .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1f = f.number("Edit15"), ek2f = f.number("Edit16");
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
     const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
@@ -70,9 +64,7 @@ Design designOfForm5(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"e"_qs}},
     };
-    // Six target periods: the first two settle, the rest are measured.
-    c.stopTime = 6 * tau;
-    c.maxStep = tau / 500;
+    runForSixPeriods(c, tau);
     return d;
 }
 

@@ -61,9 +61,7 @@ Design designOfForm7(const TableWindow& window)
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e1"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // Six target periods: the first two settle, the rest are measured.
-    c.stopTime = 6 * tau;
-    c.maxStep = tau / 500;
+    runForSixPeriods(c, tau);
     return d;
 }
 

@@ -74,8 +74,7 @@ Design designOfForm10(const TableWindow& window)
     // it by itself.
     const double settle = 5 * std::max((rk1 + rb2) * (c1 + c3), (rk2 + rb1) * c2);
     const double spacing = settle + tau;
-    c.trigger = Trigger{.node = u"gen"_qs, .amplitude = ek2 / 2, .width = tau / 5, .delay = settle, .period = spacing};
-    c.stopTime = settle + 3 * spacing;
+    triggerThreeTimes(c, ek2 / 2, tau, settle, spacing);
     c.maxStep = tau / 50;
     return d;
 }

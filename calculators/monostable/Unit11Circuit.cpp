@@ -87,9 +87,7 @@ Design designOfForm11(const TableWindow& window)
     const double divider = r1 * r2 / (r1 + r2);
     const double settle = 5 * std::max((rb2 + rk1) * cap, (divider + triggerSource) * cin);
     const double spacing = settle + tau;
-    c.trigger = Trigger{.node = u"gen"_qs, .amplitude = ek2 / 2, .width = tau / 5, .delay = settle,
-                        .period = spacing};
-    c.stopTime = settle + 3 * spacing;
+    triggerThreeTimes(c, ek2 / 2, tau, settle, spacing);
     c.maxStep = tau / 50;
     return d;
 }

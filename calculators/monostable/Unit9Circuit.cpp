@@ -70,9 +70,7 @@ Design designOfForm9(const TableWindow& window)
     // tau, so that the output pulse shows whether the circuit holds it by itself.
     const double settle = 5 * std::max(rb1, rb2) * c12;
     const double spacing = std::max(3 * d.targets.recovery, settle) + tau;
-    c.trigger = Trigger{.node = u"gen"_qs, .amplitude = ek1 + ek2, .width = tau / 5, .delay = settle,
-                        .period = spacing};
-    c.stopTime = settle + 3 * spacing;
+    triggerThreeTimes(c, ek1 + ek2, tau, settle, spacing);
     c.maxStep = std::min(tau, d.targets.recovery) / 50;
     return d;
 }

@@ -55,6 +55,19 @@ const Transistor& dataOf(const Circuit& circuit, const Component& q)
 
 } // namespace
 
+void runForSixPeriods(Circuit& circuit, double period)
+{
+    circuit.stopTime = 6 * period;
+    circuit.maxStep = period / 500;
+}
+
+void triggerThreeTimes(Circuit& circuit, double amplitude, double tau, double settle, double spacing)
+{
+    circuit.trigger = Trigger{.node = u"gen"_qs, .amplitude = amplitude, .width = tau / 5, .delay = settle,
+                              .period = spacing};
+    circuit.stopTime = settle + 3 * spacing;
+}
+
 QString emitterOf(const Circuit& circuit, const QString& transistor)
 {
     for (const Component& c : circuit.components)

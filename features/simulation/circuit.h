@@ -57,6 +57,14 @@ struct Circuit {
     double maxStep = 0;  // s
 };
 
+// An astable runs for six target periods: the first two settle, the rest are measured.
+void runForSixPeriods(Circuit& circuit, double period);
+
+// A monostable gets rectangular pulses of `amplitude`, a fifth of `tau` wide, into the
+// generator node "gen": the first after `settle` (the rest state), then one every
+// `spacing`; the run ends one spacing after the third.
+void triggerThreeTimes(Circuit& circuit, double amplitude, double tau, double settle, double spacing);
+
 // The transient run of `circuit` with both transistors' β scaled by `betaScale`.
 QString netlist(const Circuit& circuit, double betaScale);
 

@@ -39,6 +39,28 @@ double DesignFields::number(const char* edit) const
                                                                      : u"не число: '"_qs + field->text() + u'\''));
 }
 
+double DesignFields::optionalRating(const char* edit, const QString& transistor, QStringList& notes) const
+{
+    if (const auto typed = optionalNumber(edit))
+        return *typed;
+    notes << QStringLiteral("Допустимое напряжение коллектор-база %1 не введено (поле «%2» пусто): не проверяется")
+                 .arg(transistor, nameOf(edit));
+    return 0;
+}
+
+double DesignFields::resistorOrE24AtMost(const char* edit, const QString& designator, double limit,
+                                         QStringList& notes) const
+{
+    if (const auto typed = optionalNumber(edit))
+        return *typed;
+    const double value = e24AtMost(limit);
+    notes << QStringLiteral("%1 не принято (поле «%2» пусто): взято %3 Ом, ближайшее из ряда E24 не более %4 Ом")
+                 .arg(designator, nameOf(edit))
+                 .arg(value)
+                 .arg(limit, 0, 'f', 0);
+    return value;
+}
+
 double e24AtMost(double limit)
 {
     if (!(limit > 0) || !std::isfinite(limit))

@@ -44,6 +44,14 @@ public:
     // The caption a field is known by ("Примем Rк1 = Ом").
     QString nameOf(const char* edit) const;
 
+    // A collector-base rating no step reads: typed, it is checked; left empty, 0 (not
+    // checked) and a note saying so for `transistor` ("Т1").
+    double optionalRating(const char* edit, const QString& transistor, QStringList& notes) const;
+
+    // A resistor a step only limits: its "Примем" field when typed, otherwise the
+    // greatest E24 value within `limit` and a note saying so.
+    double resistorOrE24AtMost(const char* edit, const QString& designator, double limit, QStringList& notes) const;
+
 private:
     const TableWindow& window;
 };
