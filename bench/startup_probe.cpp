@@ -9,8 +9,10 @@
 // the reason on stderr.
 
 #include <xcb/damage.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include <ctime>
 #include <memory>
 #include <poll.h>
+#include <sys/shm.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -42,26 +45,75 @@ double nowMs()
 template <class T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-// True when the window holds more than one colour: something was drawn in it, not only
-// its background.
-bool hasContent(xcb_connection_t* x, xcb_window_t window)
+// The window's pixels are read through a shared memory segment when the server offers
+// one: a plain GetImage of a whole window makes the server copy it out through the
+// socket, which on a small machine held the server up for 15 to 20 ms a look and
+// delayed the very drawing being timed.
+struct SharedImage {
+    xcb_shm_seg_t segment = XCB_NONE;
+    const uint8_t* pixels = nullptr;
+    uint32_t capacity = 0;
+};
+
+SharedImage shareScreenSizedImage(xcb_connection_t* x, const xcb_screen_t& screen)
+{
+    SharedImage image;
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(x, &xcb_shm_id);
+    if (!shm || !shm->present)
+        return image;
+    image.capacity = uint32_t(screen.width_in_pixels) * screen.height_in_pixels * 4;
+    const int id = shmget(IPC_PRIVATE, image.capacity, IPC_CREAT | 0600);
+    if (id < 0)
+        return image;
+    void* address = shmat(id, nullptr, 0);
+    if (address == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return image;
+    }
+    // Touched once here, so that no look at a window pays for fresh pages.
+    std::memset(address, 0, image.capacity);
+    image.segment = xcb_generate_id(x);
+    Reply<xcb_generic_error_t> error(
+        xcb_request_check(x, xcb_shm_attach_checked(x, image.segment, uint32_t(id), /*read_only=*/0)), std::free);
+    shmctl(id, IPC_RMID, nullptr); // gone once both sides detach
+    if (error) {
+        shmdt(address);
+        return {};
+    }
+    image.pixels = static_cast<const uint8_t*>(address);
+    return image;
+}
+
+// True when the pixels hold more than one colour: something was drawn in the window,
+// not only its background. 24- and 32-bit visuals are stored four bytes a pixel.
+bool moreThanOneColour(const uint8_t* data, size_t length)
+{
+    const size_t pixel = 4;
+    for (size_t i = pixel; i + pixel <= length; i += pixel)
+        if (std::memcmp(data, data + i, 3) != 0)
+            return true;
+    return false;
+}
+
+bool hasContent(xcb_connection_t* x, xcb_window_t window, const SharedImage& shared)
 {
     Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr), std::free);
     if (!geometry)
         return false;
+    const size_t length = size_t(geometry->width) * geometry->height * 4;
+    if (shared.pixels && length <= shared.capacity) {
+        Reply<xcb_shm_get_image_reply_t> image(
+            xcb_shm_get_image_reply(x, xcb_shm_get_image(x, window, 0, 0, geometry->width, geometry->height, ~0u,
+                                                         XCB_IMAGE_FORMAT_Z_PIXMAP, shared.segment, 0),
+                                    nullptr),
+            std::free);
+        return image && moreThanOneColour(shared.pixels, std::min<size_t>(length, image->size));
+    }
     Reply<xcb_get_image_reply_t> image(
         xcb_get_image_reply(x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width,
                                              geometry->height, ~0u), nullptr),
         std::free);
-    if (!image)
-        return false;
-    const int length = xcb_get_image_data_length(image.get());
-    const uint8_t* data = xcb_get_image_data(image.get());
-    const int pixel = 4; // 24- and 32-bit visuals are stored four bytes a pixel
-    for (int i = pixel; i + pixel <= length; i += pixel)
-        if (std::memcmp(data, data + i, 3) != 0)
-            return true;
-    return false;
+    return image && moreThanOneColour(xcb_get_image_data(image.get()), size_t(xcb_get_image_data_length(image.get())));
 }
 
 } // namespace
@@ -85,7 +137,9 @@ int main(int argc, char** argv)
         fail("the X server has no DAMAGE extension");
     Reply<xcb_damage_query_version_reply_t> version(
         xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr), std::free);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const xcb_screen_t& screen = *xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const xcb_window_t root = screen.root;
+    const SharedImage shared = shareScreenSizedImage(x, screen);
     const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &events);
     Reply<xcb_get_input_focus_reply_t> sync(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr), std::free);
@@ -126,13 +180,13 @@ int main(int argc, char** argv)
                 watch = xcb_generate_id(x);
                 xcb_damage_create(x, watch, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
                 // What was drawn before the watch began counts too.
-                if (hasContent(x, window))
+                if (hasContent(x, window, shared))
                     painted = at - start;
             }
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && window != XCB_NONE) {
             // Rearm before looking, so drawing that lands after the look notifies again.
             xcb_damage_subtract(x, watch, XCB_NONE, XCB_NONE);
-            if (hasContent(x, window))
+            if (hasContent(x, window, shared))
                 painted = at - start;
         }
         std::free(event);
