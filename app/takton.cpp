@@ -33,9 +33,9 @@ bool chooseX11Display()
     return false;
 }
 
-// Shows the main window and draws it as soon as the X server has put it on screen
-// (within a fifth of a second: a window manager may hold it back), so that the
-// calculators are built behind a finished menu.
+// Shows the main window and waits until the X server has put it on screen (within a
+// fifth of a second: a window manager may hold it back), so that the calculators are
+// built behind a finished menu. Qt draws the window as it handles the exposure.
 void showMenuAtOnce()
 {
     Form1->show();
@@ -45,8 +45,6 @@ void showMenuAtOnce()
     wakeUp.start(10);
     while (!Form1->windowHandle()->isExposed() && waited.elapsed() < 200)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
-    if (Form1->windowHandle()->isExposed())
-        Form1->repaint();
     // One round trip: the server has put the drawn menu on screen before the
     // calculators take the processor.
     // (Qt's offscreen platform answers as X11 too, without a connection.)

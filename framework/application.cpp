@@ -5,12 +5,13 @@
 
 namespace takton {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv, FontconfigWarmUp fontconfig) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("takton"));
     // Only closing the main window ends the program: no message box, dialog or
     // calculator closing last may end it.
     setQuitOnLastWindowClosed(false);
+    fontconfig.finish();
     loadApplicationFonts();
     refreshDecimalSeparator();
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QStringList>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 
 namespace takton {
 namespace {
@@ -33,6 +34,19 @@ QFont tahoma(int pixelSize, bool bold)
 }
 
 } // namespace
+
+FontconfigWarmUp::FontconfigWarmUp() : reading([] { FcInit(); }) {}
+
+FontconfigWarmUp::~FontconfigWarmUp()
+{
+    finish();
+}
+
+void FontconfigWarmUp::finish()
+{
+    if (reading.joinable())
+        reading.join();
+}
 
 void loadApplicationFonts()
 {

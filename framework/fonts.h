@@ -6,7 +6,22 @@
 
 #include <QFont>
 
+#include <thread>
+
 namespace takton {
+
+// Fontconfig reads its configuration and its font caches on a thread of its own from
+// construction on, while the display connection is being set up; finish() waits for
+// it. Font lookups that come first simply wait inside fontconfig.
+class FontconfigWarmUp {
+public:
+    FontconfigWarmUp();
+    ~FontconfigWarmUp();
+    void finish();
+
+private:
+    std::thread reading;
+};
 
 // Registers Tahoma from Wine's fonts, which fontconfig does not know. Call once
 // after the application object exists; windows fall back to DejaVu Sans Condensed
