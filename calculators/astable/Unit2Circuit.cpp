@@ -11,12 +11,8 @@ namespace takton::simulation {
 Design designOfForm2(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Astable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    const double tau = 1e-6 * f.number("Edit4"); // typed in microseconds
-    d.targets.period = tau;
+    Design d = f.designWithTargets(Kind::Astable, "Edit4");
+    const double tau = d.targets.period;
 
     Circuit& c = d.circuit;
     c.title = u"Astable, two supplies, resistive and capacitive coupling"_qs;
@@ -32,8 +28,7 @@ Design designOfForm2(const TableWindow& window)
     // otherwise the greatest E24 value within the limit.
     const double r = f.resistorOrE24AtMost("Edit23", u"R"_qs, (ek2 * rb1 - ek1 * rk2) / ek1, d.notes);
     // C: the window has no field for it; the value Step 7 computes.
-    const double cap = tau / ((rb2 + rk1) * 0.9);
-    d.notes << QStringLiteral("C взята по расчёту шага 7: %1 нФ").arg(cap * 1e9, 0, 'g', 6);
+    const double cap = capacitorOfStep7(tau, rb2 + rk1, u"C"_qs, d.notes);
 
     c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
     c.components = {

@@ -9,11 +9,7 @@ namespace takton::simulation {
 Design designOfForm4(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Astable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    d.targets.period = 1e-6 * f.number("Edit3"); // typed in microseconds
+    Design d = f.designWithTargets(Kind::Astable, "Edit3");
 
     Circuit& c = d.circuit;
     c.title = u"Astable, two supplies, capacitive coupling"_qs;

@@ -6,19 +6,13 @@
 
 #include "window_circuits.h"
 
-#include "standard_values.h"
-
 namespace takton::simulation {
 
 Design designOfForm5(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Astable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
-    d.targets.period = tau;
+    Design d = f.designWithTargets(Kind::Astable, "Edit3");
+    const double tau = d.targets.period;
 
     Circuit& c = d.circuit;
     c.title = u"Astable, one collector supply, capacitive coupling"_qs;
@@ -34,23 +28,17 @@ Design designOfForm5(const TableWindow& window)
     const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
     const double c2 = 1e-9 * f.number("Edit21"); // typed in nanofarads
 
-    // Ек: the window has no field for it; Step 8 adds the two accepted fictitious sources.
-    const double ek = ek1f + ek2f;
-    d.notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
+    // Ек: the window has no field for it.
+    const double ek = collectorSupplyOfStep8(ek1f, ek2f, d.notes);
     // C1: the window has no field for it; Step 7 asks for slightly more than the value
     // it computes, so the least E24 value not below it.
     const double c1limit = (rb1 + rk2) * c2 / (rb2 + rk1);
-    const double c1 = c1limit > 0 ? double(neighbours(c1limit, ESeries::E24).above.value()) : 0;
+    const double c1 = e24AtLeast(c1limit);
     d.notes << QStringLiteral("С1 не принята (в окне нет поля): взята %1 нФ, ближайшая из ряда E24 "
                               "не менее %2 нФ по шагу 7")
                    .arg(c1 * 1e9, 0, 'g', 6)
                    .arg(c1limit * 1e9, 0, 'g', 6);
-    // R1: no step computes it and the window has no field; the middle of the 20...40 кОм
-    // the window advises.
-    const double r1 = 30e3;
-    d.notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
-                              "рекомендованных 20...40 кОм")
-                   .arg(r1);
+    const double r1 = joinedEmitterResistor(d.notes);
 
     c.supplies = {{u"EK"_qs, u"ek"_qs, ek}};
     c.components = {

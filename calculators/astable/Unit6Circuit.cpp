@@ -12,12 +12,8 @@ namespace takton::simulation {
 Design designOfForm6(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Astable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
-    d.targets.period = tau;
+    Design d = f.designWithTargets(Kind::Astable, "Edit3");
+    const double tau = d.targets.period;
 
     Circuit& c = d.circuit;
     c.title = u"Astable, one supply, resistive and capacitive coupling"_qs;
@@ -29,21 +25,14 @@ Design designOfForm6(const TableWindow& window)
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
     const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
 
-    // Ек: the window has no field for it; Step 8 adds the two accepted fictitious sources.
-    const double ek = ek1f + ek2f;
-    d.notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
+    // Ек: the window has no field for it.
+    const double ek = collectorSupplyOfStep8(ek1f, ek2f, d.notes);
     // R: no step reads the field below the limit Step 6 computes; typed, it is taken,
     // otherwise the greatest E24 value within the limit.
     const double r = f.resistorOrE24AtMost("Edit21", u"R"_qs, (ek2f * rb1 - ek1f * rk2) / ek1f, d.notes);
     // C: the window has no field for it; the value Step 7 computes.
-    const double cap = tau / ((rb2 + rk1) * 0.9);
-    d.notes << QStringLiteral("С взята по расчёту шага 7: %1 нФ").arg(cap * 1e9, 0, 'g', 6);
-    // R1: no step computes it and the window has no field; the middle of the 20...40 кОм
-    // the window advises.
-    const double r1 = 30e3;
-    d.notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
-                              "рекомендованных 20...40 кОм")
-                   .arg(r1);
+    const double cap = capacitorOfStep7(tau, rb2 + rk1, u"С"_qs, d.notes);
+    const double r1 = joinedEmitterResistor(d.notes);
 
     c.supplies = {{u"EK"_qs, u"ek"_qs, ek}};
     c.components = {

@@ -12,12 +12,8 @@ namespace takton::simulation {
 Design designOfForm7(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Astable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
-    d.targets.period = tau;
+    Design d = f.designWithTargets(Kind::Astable, "Edit3");
+    const double tau = d.targets.period;
 
     Circuit& c = d.circuit;
     c.title = u"Astable, one emitter supply, capacitive and resistive-capacitive coupling"_qs;

@@ -12,12 +12,8 @@ namespace takton::simulation {
 Design designOfForm9(const TableWindow& window)
 {
     const DesignFields f(window);
-    Design d;
-    d.kind = Kind::Monostable;
-    d.targets.amplitude1 = f.number("Edit1");
-    d.targets.amplitude2 = f.number("Edit2");
-    const double tau = 1e-6 * f.number("Edit3"); // typed in microseconds
-    d.targets.pulseLength = tau;
+    Design d = f.designWithTargets(Kind::Monostable, "Edit3");
+    const double tau = d.targets.pulseLength;
     d.targets.recovery = tau / 0.05; // Step 6's recovery time
 
     Circuit& c = d.circuit;

@@ -10,6 +10,17 @@
 
 namespace takton::simulation {
 
+Design DesignFields::designWithTargets(Kind kind, const char* tauEdit) const
+{
+    Design d;
+    d.kind = kind;
+    d.targets.amplitude1 = number("Edit1");
+    d.targets.amplitude2 = number("Edit2");
+    const double tau = 1e-6 * number(tauEdit); // typed in microseconds
+    (kind == Kind::Astable ? d.targets.period : d.targets.pulseLength) = tau;
+    return d;
+}
+
 QString DesignFields::nameOf(const char* edit) const
 {
     const QWidget* field = window.control(edit);
@@ -59,6 +70,29 @@ double DesignFields::resistorOrE24AtMost(const char* edit, const QString& design
                  .arg(value)
                  .arg(limit, 0, 'f', 0);
     return value;
+}
+
+double capacitorOfStep7(double tau, double rb2PlusRk1, const QString& designator, QStringList& notes)
+{
+    const double cap = tau / (rb2PlusRk1 * 0.9);
+    notes << QStringLiteral("%1 взята по расчёту шага 7: %2 нФ").arg(designator).arg(cap * 1e9, 0, 'g', 6);
+    return cap;
+}
+
+double collectorSupplyOfStep8(double ek1f, double ek2f, QStringList& notes)
+{
+    const double ek = ek1f + ek2f;
+    notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
+    return ek;
+}
+
+double joinedEmitterResistor(QStringList& notes)
+{
+    const double r1 = 30e3;
+    notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
+                            "рекомендованных 20...40 кОм")
+                 .arg(r1);
+    return r1;
 }
 
 double e24AtMost(double limit)

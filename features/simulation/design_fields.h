@@ -41,6 +41,11 @@ public:
     // A field that may be left empty: then nothing.
     std::optional<double> optionalNumber(const char* edit) const;
 
+    // A design of `kind` with the targets every window states alike: the amplitudes of
+    // Edit1 and Edit2, and tau, typed in microseconds in `tauEdit`, as the astable's
+    // period or the monostable's pulse length.
+    Design designWithTargets(Kind kind, const char* tauEdit) const;
+
     // The caption a field is known by ("Примем Rк1 = Ом").
     QString nameOf(const char* edit) const;
 
@@ -55,6 +60,16 @@ public:
 private:
     const TableWindow& window;
 };
+
+// Values of the astables that the window has no field for, each with a note saying where
+// it came from:
+// C as Step 7 computes it, tau / (0.9 (Rб2 + Rк1)); `designator` as the window writes it.
+double capacitorOfStep7(double tau, double rb2PlusRk1, const QString& designator, QStringList& notes);
+// Ек of the one-collector-supply astables, Step 8's sum of the fictitious sources.
+double collectorSupplyOfStep8(double ek1f, double ek2f, QStringList& notes);
+// R1 of the joined emitters, which no step computes: the middle of the 20...40 кОм the
+// window advises.
+double joinedEmitterResistor(QStringList& notes);
 
 // The greatest E24 value not above `limit` (positive), or 0 for no positive limit.
 double e24AtMost(double limit);
