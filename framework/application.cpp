@@ -3,7 +3,23 @@
 #include "decimal_separator.h"
 #include "fonts.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace takton {
+namespace {
+
+// Qt's own dialogs and questions (the file dialog, "replace the file?") speak the
+// program's language, whatever the desktop's. Without the translation installed they
+// stay in English; nothing else depends on it.
+void speakRussianInQtDialogs(QApplication& app)
+{
+    auto* translation = new QTranslator(&app);
+    if (translation->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translation);
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv, FontconfigWarmUp fontconfig) : QApplication(argc, argv)
 {
@@ -11,6 +27,7 @@ Application::Application(int& argc, char** argv, FontconfigWarmUp fontconfig) : 
     // Only closing the main window ends the program: no message box, dialog or
     // calculator closing last may end it.
     setQuitOnLastWindowClosed(false);
+    speakRussianInQtDialogs(*this);
     fontconfig.finish();
     loadApplicationFonts();
     refreshDecimalSeparator();

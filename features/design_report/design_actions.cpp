@@ -4,9 +4,6 @@
 #include "saved_values.h"
 #include "table_window.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QFileDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
@@ -14,43 +11,10 @@
 namespace takton {
 namespace {
 
-// The folder the user last saved to or opened from, offered again next time.
-QString& lastFolder()
-{
-    static QString folder = QDir::homePath();
-    return folder;
-}
-
-std::function<QString(const FileQuestion&)>& fileAnswer()
-{
-    static std::function<QString(const FileQuestion&)> answer;
-    return answer;
-}
-
-QString askInDialog(TableWindow& window, const FileQuestion& question)
-{
-    QFileDialog dialog(&window, question.title, lastFolder(), question.filter);
-    dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (question.save)
-        dialog.selectFile(window.objectName() + '.' + question.suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
-}
-
-// The file the user picks, or an empty name when the question is cancelled. A name
-// written without an extension gets the one of its kind.
+// The file the user picks to save to or to open, or an empty name when cancelled.
 QString chooseFile(TableWindow& window, bool save, const QString& title, const QString& filter, const QString& suffix)
 {
-    const FileQuestion question{save, title, filter, suffix};
-    QString path = fileAnswer() ? fileAnswer()(question) : askInDialog(window, question);
-    if (path.isEmpty())
-        return {};
-    if (save && QFileInfo(path).suffix().isEmpty())
-        path += '.' + suffix;
-    lastFolder() = QFileInfo(path).absolutePath();
-    return path;
+    return askForFile(&window, {save, title, filter, suffix, window.objectName() + '.' + suffix});
 }
 
 const QString valuesFilter = QStringLiteral("Значения Тактона (*.takton)");
@@ -83,11 +47,6 @@ void report(TableWindow& window)
 }
 
 } // namespace
-
-void answerFileQuestionsWith(std::function<QString(const FileQuestion&)> answer)
-{
-    fileAnswer() = std::move(answer);
-}
 
 void addDesignActions(TableWindow& window)
 {

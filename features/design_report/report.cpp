@@ -2,10 +2,11 @@
 
 #include "error_reporting.h"
 #include "field_names.h"
-#include "files.h"
+#include "user_files.h"
 #include "fonts.h"
 #include "table_window.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
 #include <QFontMetricsF>
@@ -243,21 +244,23 @@ std::unique_ptr<QTextDocument> reportDocument(const TableWindow& window, const Q
 
 void writeReportHtml(const TableWindow& window, const QString& path, const QDateTime& when)
 {
-    const QByteArray page = reportHtml(window, when).toUtf8();
-    writeWhole(path, [&](QIODevice& file) { file.write(page); });
+    saveWholeFile(path, reportHtml(window, when).toUtf8());
 }
 
 void writeReportPdf(const TableWindow& window, const QString& path, const QDateTime& when)
 {
     const auto document = reportDocument(window, when);
-    writeWhole(path, [&](QIODevice& file) {
-        QPdfWriter pdf(&file);
+    QBuffer content;
+    content.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&content);
         pdf.setTitle(window.windowTitle());
         pdf.setCreator(reportSignature(when));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                       QPageLayout::Millimeter));
         document->print(&pdf);
-    });
+    } // the writer finishes the document as it goes
+    saveWholeFile(path, content.data());
 }
 
 void printReport(TableWindow& window, const QDateTime& when)

@@ -1,7 +1,7 @@
 #include "saved_values.h"
 
 #include "errors.h"
-#include "files.h"
+#include "user_files.h"
 #include "table_window.h"
 
 #include <QIODevice>
@@ -25,6 +25,44 @@ std::vector<QLineEdit*> fieldsOf(const TableWindow& window)
         if (row.kind == Kind::Edit)
             fields.push_back(qobject_cast<QLineEdit*>(window.control(row.name)));
     return fields;
+}
+
+// The parser's reason, in the user's words.
+QString reasonOf(QJsonParseError::ParseError error)
+{
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("объект не закрыт");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("после имени нет двоеточия");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("массив не закрыт");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("между значениями нет запятой");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("недопустимое значение");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("текст обрывается на числе");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("недопустимое число");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QStringLiteral("недопустимая escape-последовательность");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("текст не в кодировке UTF-8");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("строка не закрыта");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("нет объекта");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("слишком глубокая вложенность");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("документ слишком велик");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("лишние данные в конце");
+    case QJsonParseError::NoError:
+        break;
+    }
+    return QStringLiteral("ошибка разбора");
 }
 
 [[noreturn]] void damaged(const QString& fileName, const QString& why)
@@ -52,7 +90,7 @@ void loadValues(TableWindow& window, const QByteArray& json, const QString& file
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        damaged(fileName, error.errorString() + " (байт " + QString::number(error.offset) + ")");
+        damaged(fileName, reasonOf(error.error) + " (байт " + QString::number(error.offset) + ")");
     const QJsonObject file = document.object();
     if (!document.isObject() || file.value("format").toString() != formatTag)
         damaged(fileName, "нет метки формата «" + formatTag + "»");
@@ -95,13 +133,12 @@ void loadValues(TableWindow& window, const QByteArray& json, const QString& file
 
 void saveValuesFile(const TableWindow& window, const QString& path)
 {
-    const QByteArray json = valuesJson(window);
-    writeWhole(path, [&](QIODevice& file) { file.write(json); });
+    saveWholeFile(path, valuesJson(window));
 }
 
 void loadValuesFile(TableWindow& window, const QString& path)
 {
-    loadValues(window, readAtMost(path, largestFile), shownName(path));
+    loadValues(window, readRegularFile(path, largestFile), shownName(path));
 }
 
 } // namespace takton

@@ -3,13 +3,13 @@
 #include "decimal_separator.h"
 #include "error_reporting.h"
 #include "errors.h"
+#include "file_questions.h"
 #include "table_window.h"
+#include "user_files.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -140,9 +140,9 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     connect(save, &QPushButton::clicked, this, [this] {
         runReported(
             [this] {
-                const QString path = QFileDialog::getSaveFileName(this, u"Сохранить список соединений"_qs,
-                                                                  this->calculator->objectName() + u".cir"_qs,
-                                                                  u"SPICE (*.cir)"_qs);
+                const QString path =
+                    askForFile(this, {true, u"Сохранить список соединений"_qs, u"SPICE (*.cir)"_qs, u"cir"_qs,
+                                      this->calculator->objectName() + u".cir"_qs});
                 if (!path.isEmpty())
                     saveNetlist(path);
             },
@@ -302,9 +302,7 @@ QString SimulationWindow::netlistText() const
 
 void SimulationWindow::saveNetlist(const QString& path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(netlistText().toUtf8()) < 0)
-        throw Exception(u"Не удалось записать файл "_qs + path);
+    saveWholeFile(path, netlistText().toUtf8());
 }
 
 void addSimulationCheck(TableWindow* calculator, DesignOf designOf)
