@@ -2,19 +2,58 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace takton::simulation {
 
-std::vector<double> crossings(const std::vector<double>& t, const std::vector<double>& v, double level, bool rising)
+std::vector<double> edges(const std::vector<double>& t, const std::vector<double>& v, double low, double high,
+                          bool rising)
 {
     std::vector<double> found;
-    for (std::size_t i = 1; i < t.size() && i < v.size(); ++i) {
-        const bool up = v[i - 1] < level && v[i] >= level;
-        const bool down = v[i - 1] > level && v[i] <= level;
-        if (rising ? up : down)
-            found.push_back(t[i - 1] + (t[i] - t[i - 1]) * (level - v[i - 1]) / (v[i] - v[i - 1]));
+    const double middle = (low + high) / 2;
+    enum class Side { Unknown, Low, High } side = Side::Unknown;
+    double upThroughMiddle = 0, downThroughMiddle = 0;
+    for (std::size_t i = 0; i < t.size() && i < v.size(); ++i) {
+        if (i > 0 && (v[i - 1] < middle) != (v[i] < middle)) {
+            const double when = t[i - 1] + (t[i] - t[i - 1]) * (middle - v[i - 1]) / (v[i] - v[i - 1]);
+            (v[i] > v[i - 1] ? upThroughMiddle : downThroughMiddle) = when;
+        }
+        if (v[i] <= low) {
+            if (side == Side::High && !rising)
+                found.push_back(downThroughMiddle);
+            side = Side::Low;
+        } else if (v[i] >= high) {
+            if (side == Side::Low && rising)
+                found.push_back(upThroughMiddle);
+            side = Side::High;
+        }
     }
     return found;
+}
+
+double steadyLevel(const std::vector<double>& t, const std::vector<double>& v, double from, double to,
+                   const std::function<bool(double)>& counts)
+{
+    std::vector<std::pair<double, double>> held; // value, time it stands for
+    double total = 0;
+    for (std::size_t i = 0; i < t.size() && i < v.size(); ++i) {
+        if (t[i] < from || t[i] >= to || !counts(v[i]))
+            continue;
+        const double before = i > 0 ? t[i] - t[i - 1] : 0;
+        const double after = i + 1 < t.size() ? t[i + 1] - t[i] : 0;
+        held.emplace_back(v[i], (before + after) / 2);
+        total += (before + after) / 2;
+    }
+    if (held.empty() || total <= 0)
+        return notMeasured;
+    std::sort(held.begin(), held.end());
+    double passed = 0;
+    for (const auto& [value, weight] : held) {
+        passed += weight;
+        if (passed >= total / 2)
+            return value;
+    }
+    return held.back().first;
 }
 
 namespace {
@@ -110,6 +149,21 @@ void checkRatings(const Waveforms& w, const Circuit& circuit, Measurement& m)
                + u", больше "_qs + volts(t2.reverseBaseEmitter) + u", на которые рассчитан выбор транзистора"_qs);
 }
 
+// The two levels a switching node stands at, each where it spends half its time on
+// its side of the middle of its range, so that the spikes at the edges do not count;
+// and the whole range, spikes included.
+struct Levels {
+    double low = notMeasured, high = notMeasured, peakToPeak = notMeasured;
+};
+
+Levels levelsOf(const std::vector<double>& t, const std::vector<double>& v, double from, double to)
+{
+    const auto [lo, hi] = span(t, v, from, to);
+    const double middle = (lo + hi) / 2;
+    return {steadyLevel(t, v, from, to, [&](double x) { return x < middle; }),
+            steadyLevel(t, v, from, to, [&](double x) { return x >= middle; }), hi - lo};
+}
+
 // Both transistors conducting at the end of the run: both collectors pulled close to
 // their emitters.
 bool bothConducting(const Waveforms& w, const Supplies& s)
@@ -126,15 +180,18 @@ Measurement measureAstable(const Waveforms& w, const Circuit& circuit)
     const Supplies s = suppliesOf(circuit);
     const double from = w.time.back() / 3, to = w.time.back() + 1;
     const auto [lo2, hi2] = span(w.time, w.c2, from, to);
-    const auto [lo1, hi1] = span(w.time, w.c1, from, to);
-    const std::vector<double> edges = crossings(w.time, w.c2, (lo2 + hi2) / 2, true);
-    std::vector<double> settled;
-    std::copy_if(edges.begin(), edges.end(), std::back_inserter(settled), [&](double t) { return t >= from; });
-    if (hi2 - lo2 > 0.1 * s.ek2 && settled.size() >= 2) {
+    const Levels levels2 = levelsOf(w.time, w.c2, from, to);
+    const Levels levels1 = levelsOf(w.time, w.c1, from, to);
+    std::vector<double> settled = edges(w.time, w.c2, levels2.low + 0.25 * (levels2.high - levels2.low),
+                                        levels2.high - 0.25 * (levels2.high - levels2.low), true);
+    std::erase_if(settled, [&](double t) { return t < from; });
+    if (hi2 - lo2 > 0.1 * s.ek2 && levels2.high - levels2.low > 0.1 * s.ek2 && settled.size() >= 2) {
         m.verdict = Verdict::Oscillates;
         m.period = (settled.back() - settled.front()) / double(settled.size() - 1);
-        m.amplitude1 = hi1 - lo1;
-        m.amplitude2 = hi2 - lo2;
+        m.amplitude1 = levels1.high - levels1.low;
+        m.amplitude2 = levels2.high - levels2.low;
+        m.peakSwing1 = levels1.peakToPeak;
+        m.peakSwing2 = levels2.peakToPeak;
     } else {
         m.verdict = bothConducting(w, s) ? Verdict::Latches : Verdict::DoesNotStart;
     }
@@ -148,38 +205,53 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
     const Supplies s = suppliesOf(circuit);
     const Trigger& trigger = *circuit.trigger;
     const double end = w.time.back();
+    // Trigger k starts at delay + k period, as scheduled: counted by index, never by
+    // adding periods up to the end of the run, which rounding may pass or miss.
+    const auto triggerStart = [&](int k) { return trigger.delay + k * trigger.period; };
 
-    // The resting collectors, just before the first trigger.
-    const double rest1 = valueAt(w.time, w.c1, 0.98 * trigger.delay);
-    const double rest2 = valueAt(w.time, w.c2, 0.98 * trigger.delay);
-    // T2's collector leaves its rest towards the other end of its swing; half-way
-    // between is an edge of the output pulse.
-    const auto [lo2, hi2] = span(w.time, w.c2, trigger.delay, end + 1);
-    const double far2 = std::abs(lo2 - rest2) > std::abs(hi2 - rest2) ? lo2 : hi2;
-    const bool fallsWhenFired = far2 < rest2;
-    if (std::abs(far2 - rest2) < 0.1 * s.ek2) {
+    // The resting nodes, just before the first trigger.
+    const double restAt = 0.98 * trigger.delay;
+    const double rest1 = valueAt(w.time, w.c1, restAt), rest2 = valueAt(w.time, w.c2, restAt);
+    // T2's collector leaves its rest towards the level where it spends the most time
+    // away from it; spikes are too short to count.
+    const double away = 0.1 * s.ek2;
+    const double above = steadyLevel(w.time, w.c2, trigger.delay, end + 1, [&](double v) { return v > rest2 + away; });
+    const double below = steadyLevel(w.time, w.c2, trigger.delay, end + 1, [&](double v) { return v < rest2 - away; });
+    const auto timeBeyond = [&](double level, bool over) {
+        double spent = 0;
+        for (std::size_t i = 1; i < w.time.size(); ++i)
+            if (w.time[i] >= trigger.delay && (over ? w.c2[i] > level : w.c2[i] < level))
+                spent += w.time[i] - w.time[i - 1];
+        return spent;
+    };
+    if (std::isnan(above) && std::isnan(below)) {
         m.verdict = bothConducting(w, s) ? Verdict::Latches : Verdict::DoesNotStart;
         return m;
     }
-    const double mid = (rest2 + far2) / 2;
-    std::vector<double> leaves = crossings(w.time, w.c2, mid, !fallsWhenFired);
+    const bool fallsWhenFired =
+        std::isnan(above) || (!std::isnan(below) && timeBeyond(rest2 - away, false) > timeBeyond(rest2 + away, true));
+    const double far2 = fallsWhenFired ? below : above;
+    // An edge passes both a quarter and three quarters of the way between the levels.
+    const double nearRest = rest2 + 0.25 * (far2 - rest2), nearFar = rest2 + 0.75 * (far2 - rest2);
+    const double low = std::min(nearRest, nearFar), high = std::max(nearRest, nearFar);
+    std::vector<double> leaves = edges(w.time, w.c2, low, high, !fallsWhenFired);
     // While the supplies come up, an output that rests low passes the middle on its way
     // to the supply before its transistor conducts: that is the start, not a pulse.
     std::erase_if(leaves, [](double t) { return t < 2 * supplyRamp; });
-    const std::vector<double> returns = crossings(w.time, w.c2, mid, fallsWhenFired);
+    const std::vector<double> returns = edges(w.time, w.c2, low, high, fallsWhenFired);
 
     bool oncePerTrigger = true;
-    for (double start = trigger.delay; start < end; start += trigger.period) {
+    for (int k = 0; k < trigger.count; ++k) {
         ++m.triggers;
-        const double next = std::min(start + trigger.period, end);
+        const double start = triggerStart(k), next = k + 1 < trigger.count ? triggerStart(k + 1) : end + 1;
         const auto n = std::count_if(leaves.begin(), leaves.end(), [&](double t) { return t >= start && t < next; });
         m.pulses += int(n);
         oncePerTrigger = oncePerTrigger && n == 1;
     }
-    const bool quietBefore = std::none_of(leaves.begin(), leaves.end(), [&](double t) { return t < trigger.delay; });
-    m.pulses += int(std::count_if(leaves.begin(), leaves.end(), [&](double t) { return t < trigger.delay; }));
+    const auto early = std::count_if(leaves.begin(), leaves.end(), [&](double t) { return t < trigger.delay; });
+    m.pulses += int(early);
 
-    const double firstNext = trigger.delay + trigger.period;
+    const double firstNext = trigger.count > 1 ? triggerStart(1) : end;
     const auto left = std::find_if(leaves.begin(), leaves.end(), [&](double t) { return t >= trigger.delay; });
     const auto back = left == leaves.end() ? returns.end()
                                            : std::find_if(returns.begin(), returns.end(), [&](double t) { return t > *left; });
@@ -187,20 +259,38 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
         m.verdict = bothConducting(w, s) ? Verdict::Latches : Verdict::FiresIrregularly;
         return m;
     }
-    m.verdict = oncePerTrigger && quietBefore ? Verdict::FiresOncePerTrigger : Verdict::FiresIrregularly;
+    m.verdict = oncePerTrigger && early == 0 ? Verdict::FiresOncePerTrigger : Verdict::FiresIrregularly;
     m.pulseLength = *back - *left;
-    const auto [lo1, hi1] = span(w.time, w.c1, trigger.delay, std::min(firstNext, end));
-    m.amplitude1 = std::max(std::abs(hi1 - rest1), std::abs(lo1 - rest1));
-    m.amplitude2 = std::abs(far2 - rest2);
+    // The amplitudes between the levels held at rest and during the pulse.
+    const auto any = [](double) { return true; };
+    m.amplitude1 = std::abs(steadyLevel(w.time, w.c1, *left, *back, any) - rest1);
+    m.amplitude2 = std::abs(steadyLevel(w.time, w.c2, *left, *back, any) - rest2);
+    const auto [lo1, hi1] = span(w.time, w.c1, trigger.delay, firstNext);
+    const auto [lo2, hi2] = span(w.time, w.c2, trigger.delay, firstNext);
+    m.peakSwing1 = std::max(hi1 - rest1, rest1 - lo1);
+    m.peakSwing2 = std::max(hi2 - rest2, rest2 - lo2);
 
-    // Recovered: both collectors within 5 % of their supply of their resting values
-    // from then until the next trigger.
+    // Recovered: the collectors and the bases (where the timing capacitor shows) back
+    // within 5 % of their swing from rest, from then until the next trigger.
+    struct Node {
+        const std::vector<double>& v;
+        double rest, swing = 0;
+    };
+    Node nodes[] = {{w.c1, rest1}, {w.c2, rest2}, {w.b1, valueAt(w.time, w.b1, restAt)},
+                    {w.b2, valueAt(w.time, w.b2, restAt)}};
+    for (Node& node : nodes) {
+        const auto [lo, hi] = span(w.time, node.v, *left, firstNext);
+        node.swing = std::max(hi - node.rest, node.rest - lo);
+    }
     double lastAway = *back;
     for (std::size_t i = 0; i < w.time.size(); ++i) {
         const double t = w.time[i];
-        if (t <= *back || t >= std::min(firstNext, end))
+        if (t <= *back || t >= firstNext)
             continue;
-        if (std::abs(w.c1[i] - rest1) > 0.05 * s.ek1 || std::abs(w.c2[i] - rest2) > 0.05 * s.ek2)
+        // A node that hardly moves is held to a millivolt, not to 5 % of nothing.
+        if (std::any_of(std::begin(nodes), std::end(nodes), [&](const Node& node) {
+                return std::abs(node.v[i] - node.rest) > std::max(0.05 * node.swing, 1e-3);
+            }))
             lastAway = t;
     }
     m.recovery = lastAway - *back;

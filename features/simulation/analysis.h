@@ -7,6 +7,7 @@
 #include "engine.h"
 
 #include <QStringList>
+#include <functional>
 #include <limits>
 
 namespace takton::simulation {
@@ -25,9 +26,11 @@ struct Measurement {
     Verdict verdict = Verdict::DoesNotStart;
     double period = notMeasured;      // s, astable
     double pulseLength = notMeasured; // s, monostable: the first output pulse
-    double recovery = notMeasured;    // s, monostable: from the pulse's end until both collectors are back
-    double amplitude1 = notMeasured;  // V, swing of T1's collector
-    double amplitude2 = notMeasured;  // V, swing of T2's collector
+    double recovery = notMeasured;    // s, monostable: from the pulse's end until collectors and bases are back
+    double amplitude1 = notMeasured;  // V, T1's collector: between the levels it holds
+    double amplitude2 = notMeasured;  // V, T2's collector: between the levels it holds
+    double peakSwing1 = notMeasured;  // V, T1's collector: the whole excursion, edge spikes included
+    double peakSwing2 = notMeasured;  // V, T2's collector: the whole excursion, edge spikes included
     int triggers = 0, pulses = 0;
     // Peaks over the run after the supplies came up.
     double collectorCurrent1 = 0, collectorCurrent2 = 0;       // A
@@ -46,7 +49,16 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit);
 // The plain verdict the result window shows, first line.
 QString verdictText(Verdict verdict);
 
-// Times when `v` crosses `level` going up (or down), linearly interpolated.
-std::vector<double> crossings(const std::vector<double>& t, const std::vector<double>& v, double level, bool rising);
+// Times of the rising (or falling) edges of `v`: passages from `low` to `high` (or back),
+// each timed where it last crossed the middle, linearly interpolated. A glitch that
+// turns back before the far threshold is no edge.
+std::vector<double> edges(const std::vector<double>& t, const std::vector<double>& v, double low, double high,
+                          bool rising);
+
+// The level `v` holds over [from, to) among the samples `counts` accepts: the value it
+// stands at for half of that time (the time-weighted median), so that short spikes do
+// not move it. NaN when no sample counts.
+double steadyLevel(const std::vector<double>& t, const std::vector<double>& v, double from, double to,
+                   const std::function<bool(double)>& counts);
 
 } // namespace takton::simulation

@@ -45,6 +45,7 @@ struct Trigger {
     double width = 0;     // s
     double delay = 0;     // s, the first pulse's start
     double period = 0;    // s
+    int count = 0;        // pulses scheduled within the run; pulse k starts at delay + k period
 };
 
 struct Circuit {
