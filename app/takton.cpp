@@ -2,7 +2,10 @@
 
 #include "Unit1.h"
 #include "application.h"
+#include "command_line.h"
+#include "desktop_identity.h"
 #include "forms.h"
+#include "open_values.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -11,6 +14,7 @@
 #include <xcb/xcb.h>
 #include <cstdio>
 #include <cstdlib>
+#include <variant>
 
 namespace {
 
@@ -57,9 +61,13 @@ void showMenuAtOnce()
 
 int main(int argc, char** argv)
 {
+    const auto commandLine = takton::readCommandLine(argc, argv);
+    if (const int* answered = std::get_if<int>(&commandLine))
+        return *answered;
     if (!chooseX11Display())
         return 1;
     takton::Application app(argc, argv);
+    takton::identifyToTheDesktop();
     // The menu goes on screen as soon as it exists, and is painted while the
     // calculators are built after it, in order and hidden. Only drawing is done
     // meanwhile: a click or a key waits until every window exists and the event loop
@@ -68,6 +76,11 @@ int main(int argc, char** argv)
         if (!Form1->isVisible())
             showMenuAtOnce();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    // Files to open wait for the event loop, so that a refusal's box stands over a
+    // finished menu.
+    QTimer::singleShot(0, Form1, [&commandLine] {
+        takton::openValuesFiles(std::get<takton::StartRequest>(commandLine).valuesFiles);
     });
     // Closed by the window manager while the calculators were being built: the
     // program ends as it would from the event loop.

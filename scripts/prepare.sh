@@ -20,7 +20,8 @@ fi
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
           fonts-dejavu-core fonts-wine desktop-file-utils appstream dpkg-dev poppler-utils
-          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libbenchmark-dev libxcb-damage0-dev libxcb-shm0-dev libxcb1-dev libfontconfig-dev locales qt6-translations-l10n "$@")
+          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libbenchmark-dev libxcb-damage0-dev libxcb-shm0-dev libxcb1-dev libfontconfig-dev locales qt6-translations-l10n
+          lintian shared-mime-info "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

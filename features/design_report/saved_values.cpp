@@ -138,7 +138,17 @@ void saveValuesFile(const TableWindow& window, const QString& path)
 
 void loadValuesFile(TableWindow& window, const QString& path)
 {
-    loadValues(window, readRegularFile(path, largestFile), shownName(path));
+    loadValues(window, readValuesFile(path), shownName(path));
+}
+
+QByteArray readValuesFile(const QString& path)
+{
+    return readRegularFile(path, largestFile);
+}
+
+QString formNamedIn(const QByteArray& json)
+{
+    return QJsonDocument::fromJson(json).object().value(QStringLiteral("form")).toString();
 }
 
 } // namespace takton

@@ -25,4 +25,10 @@ void loadValues(TableWindow& window, const QByteArray& json, const QString& file
 void saveValuesFile(const TableWindow& window, const QString& path);
 void loadValuesFile(TableWindow& window, const QString& path);
 
+// The bytes of a values file, read once (a file too large to be one is refused), and
+// the form name it records, empty when it records none: enough to choose the window
+// that `loadValues` then fills, with every check of its own.
+QByteArray readValuesFile(const QString& path);
+QString formNamedIn(const QByteArray& json);
+
 } // namespace takton

@@ -1,0 +1,21 @@
+#pragma once
+// What the program is asked on its command line. --help, --version and a mistyped
+// option are answered on the terminal before any display is opened; what is left is
+// the work to do once the windows exist.
+
+#include <QStringList>
+#include <variant>
+
+namespace takton {
+
+struct StartRequest {
+    QStringList valuesFiles; // each opened in the calculator it was saved from
+};
+
+// Reads the program's arguments (argv[0] first). Returns the request, or the exit
+// status once the command line has been answered: 0 after --help or --version
+// (standard output), 1 after an unknown option or a missing value (its name and the
+// usage on standard error).
+std::variant<StartRequest, int> readCommandLine(int argc, char** argv);
+
+} // namespace takton
