@@ -201,6 +201,8 @@ private slots:
     void resultWindowFromTheAction();
     void initFilesAreNotRun_data();
     void initFilesAreNotRun();
+    void failuresCarryTheSimulatorsMessages_data();
+    void failuresCarryTheSimulatorsMessages();
     void stoppedWorkerIsReported_data();
     void stoppedWorkerIsReported();
     void endingARunEndsItsWorker_data();
@@ -667,6 +669,42 @@ void SimulationTest::initFilesAreNotRun()
         QCOMPARE(verdict, Verdict::Oscillates);
     }
     QVERIFY2(!QFile::exists(marker), "a command of a foreign .spiceinit ran");
+}
+
+// A netlist the simulator refuses or runs without a probe: the failure says what is
+// missing, followed by the simulator's own lines.
+void SimulationTest::failuresCarryTheSimulatorsMessages_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("simulatorSaid");
+    QTest::newRow("circuit not parsed") << "C c1 b2" << "C c1 b2 inf" << "Моделирование не началось"
+                                        << "Error: circuit not parsed.";
+    QTest::newRow("collector current not saved") << ".save" << ".save v(c1) v(b1) v(c2) v(b2)"
+                                                  << "Моделирование не дало кривой @q1[ic]"
+                                                  << "Circuit: * astable, two supplies";
+}
+
+void SimulationTest::failuresCarryTheSimulatorsMessages()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, replacement);
+    QFETCH(QString, message);
+    QFETCH(QString, simulatorSaid);
+    const Design design = example2();
+    QStringList lines = netlist(design.circuit, 1).split(u'\n');
+    for (QString& l : lines)
+        if (l.startsWith(line))
+            l = replacement;
+    QString failure;
+    try {
+        simulate(lines.join(u'\n'), design.circuit.stopTime, {});
+    } catch (const takton::Exception& e) {
+        failure = e.message();
+    }
+    QVERIFY2(failure.startsWith(message + u"\nСообщения симулятора:\n"_qs) && failure.contains(simulatorSaid),
+             qPrintable(failure));
 }
 
 // A worker killed, crashed or hung in the middle of a run: the run ends with a message
