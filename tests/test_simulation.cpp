@@ -712,20 +712,22 @@ void SimulationTest::failuresCarryTheSimulatorsMessages()
 void SimulationTest::stoppedWorkerIsReported_data()
 {
     QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("timeLimit"); // s
     QTest::addColumn<QString>("message");
-    QTest::newRow("killed") << SIGKILL << "Симулятор остановился аварийно (сигнал 9)";
-    QTest::newRow("crashed") << SIGSEGV << "Симулятор остановился аварийно (сигнал 11)";
-    QTest::newRow("hung, at the time limit") << SIGSTOP << "Моделирование не уложилось в 1 с";
+    QTest::newRow("killed") << SIGKILL << 20 << "Симулятор остановился аварийно (сигнал 9)";
+    QTest::newRow("crashed") << SIGSEGV << 20 << "Симулятор остановился аварийно (сигнал 11)";
+    QTest::newRow("hung, at the time limit") << SIGSTOP << 6 << "Моделирование не уложилось в 6 с";
 }
 
 void SimulationTest::stoppedWorkerIsReported()
 {
     QFETCH(int, signal);
+    QFETCH(int, timeLimit);
     QFETCH(QString, message);
     Design design = example2();
     design.circuit.stopTime *= 1000;
-    SimulatorRun going(netlist(design.circuit, 1), design.circuit.stopTime, {}, std::chrono::seconds(1));
-    QTRY_VERIFY(going.progress() > 0 || going.isOver()); // the transient has begun
+    SimulatorRun going(netlist(design.circuit, 1), design.circuit.stopTime, {}, std::chrono::seconds(timeLimit));
+    QTRY_VERIFY_WITH_TIMEOUT(going.progress() > 0 || going.isOver(), 5000); // the transient has begun
     QVERIFY(!going.isOver());
     ::kill(pid_t(going.workerId()), signal);
     going.wait();

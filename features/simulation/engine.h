@@ -76,6 +76,7 @@ private:
     void readWorkerErrors();
     void workerExited(int code, QProcess::ExitStatus status);
     void decide();
+    void overTime();
     void fail(const QString& reason);
     void end(State how);
     QString messages() const;

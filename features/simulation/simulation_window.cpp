@@ -16,10 +16,10 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineSeries>
-#include <QRegularExpression>
-#include <QSignalBlocker>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
