@@ -1,8 +1,12 @@
 // Checking a design by simulation: the netlist text each window gives (a golden file:
 // the netlist is an interface), numbers written with '.' whatever the locale, the
 // worked examples simulated, faulty designs recognised, cancel and the time limit,
-// and the result window driven from the calculator's action.
+// and the result window driven from the calculator's action. The simulator's worker
+// process: no init file runs, a worker that stops or hangs is reported and the next run
+// works, closing a window ends its run, runs in two windows go at once, and values the
+// simulator cannot take are refused before anything runs.
 
+#include "Unit11.h"
 #include "Unit2.h"
 #include "Unit4.h"
 #include "Unit7.h"
@@ -16,14 +20,19 @@
 #include "window_circuits.h"
 #include "simulation/worked_examples.h"
 
+#include <QChartView>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <thread>
 
 using namespace takton::testing;
@@ -88,6 +97,69 @@ void setValue(Design& design, const QString& designator, double value)
             c.value = value;
 }
 
+// A part of 0 is refused before anything runs; a circuit without the part is what
+// such a design means.
+void removePart(Design& design, const QString& designator)
+{
+    std::erase_if(design.circuit.components, [&](const Component& c) { return c.designator == designator; });
+}
+
+// The worked examples run a thousand times longer: minutes of work if nothing stops it.
+template <Design (*designOf)(const takton::TableWindow&)>
+Design slowly(const takton::TableWindow& window)
+{
+    Design d = designOf(window);
+    d.circuit.stopTime *= 1000;
+    return d;
+}
+
+// A process that has ended (a zombie waiting to be reaped has ended too).
+bool alive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
+
+QString shownText(const SimulationWindow* window, const char* name)
+{
+    return window->findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+int plottedSeries(const SimulationWindow* window)
+{
+    return int(window->findChild<QChartView*>()->chart()->series().size());
+}
+
+// The worked example typed into the registered window, whose action checks it.
+takton::TableWindow* exampleWindow(const QString& form)
+{
+    exampleDesign(form);
+    takton::TableWindow* window = registered(form).window();
+    typeAll(window, exampleOf(form).typed);
+    return window;
+}
+
+SimulationWindow* clickCheck(takton::TableWindow* window)
+{
+    button(window, "ButtonSimulate")->click();
+    return simulationWindowOf(window);
+}
+
+// Resident memory of this process, in KiB.
+long residentKiB()
+{
+    QFile status(u"/proc/self/status"_qs);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    return -1;
+}
+
 // A locale with a comma, when the machine has it generated.
 bool useCommaLocale()
 {
@@ -99,6 +171,7 @@ bool useCommaLocale()
 class SimulationTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { setSimulatorProgram(QStringLiteral(TAKTON_SIMULATOR_PROGRAM)); }
     void init() { takton::setDecimalSeparator(','); }
     void cleanup() { std::setlocale(LC_ALL, "C.UTF-8"); }
 
@@ -126,6 +199,24 @@ private slots:
     void cancelStopsARun();
     void timeLimitStopsARun();
     void resultWindowFromTheAction();
+    void initFilesAreNotRun_data();
+    void initFilesAreNotRun();
+    void failuresCarryTheSimulatorsMessages_data();
+    void failuresCarryTheSimulatorsMessages();
+    void stoppedWorkerIsReported_data();
+    void stoppedWorkerIsReported();
+    void endingARunEndsItsWorker_data();
+    void endingARunEndsItsWorker();
+    void closingTheMainWindowEndsTheProgram();
+    void valuesTheSimulatorCannotTakeAreRefused_data();
+    void valuesTheSimulatorCannotTakeAreRefused();
+    void twoWindowsCheckedAtOnceBothFinish();
+    void rerunThatDoesNotEndWellLeavesNoOldResult_data();
+    void rerunThatDoesNotEndWellLeavesNoOldResult();
+    void savedNetlistIsTheShownRuns();
+    void triggerFollowsTheDesign_data();
+    void triggerFollowsTheDesign();
+    void hundredChecksKeepResidentMemory();
 };
 
 void SimulationTest::numbersAlwaysWithAPoint_data()
@@ -423,6 +514,7 @@ void SimulationTest::faultyDesignsAreRecognised_data()
     QTest::addColumn<QString>("designator");
     QTest::addColumn<double>("value");
     QTest::addColumn<Verdict>("verdict");
+    // A value of 0 removes the part.
     QTest::newRow("no timing capacitor") << "C" << 0.0 << Verdict::DoesNotStart;
     QTest::newRow("no coupling resistor") << "R" << 0.0 << Verdict::DoesNotStart;
     QTest::newRow("Rб2 that saturates T2 for good") << "Rb2" << 10e3 << Verdict::Latches;
@@ -434,7 +526,10 @@ void SimulationTest::faultyDesignsAreRecognised()
     QFETCH(double, value);
     QFETCH(Verdict, verdict);
     Design design = example2();
-    setValue(design, designator, value);
+    if (value == 0)
+        removePart(design, designator);
+    else
+        setValue(design, designator, value);
     QCOMPARE(run(design).measurement.verdict, verdict);
 }
 
@@ -528,6 +623,383 @@ void SimulationTest::resultWindowFromTheAction()
     QVERIFY2(notes.contains(QRegularExpression(u"\\d,\\d+ нФ"_qs)) && !notes.contains(QRegularExpression(u"\\d\\.\\d"_qs)),
              qPrintable(notes));
     QCOMPARE(window->netlistText(), netlist(window->design().circuit, 1));
+}
+
+// The simulator library sources ".spiceinit" (any command in it) from the folder it is
+// started in, or else from the user's home. A folder the program is started in, or a
+// HOME, with one that would leave a file behind: the check runs and the file is never
+// made. A worker started in a folder that already has one refuses to run at all.
+void SimulationTest::initFilesAreNotRun_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("in the folder the program runs in") << "working directory";
+    QTest::newRow("in HOME") << "HOME";
+    QTest::newRow("in the folder the worker is started in") << "worker folder";
+}
+
+void SimulationTest::initFilesAreNotRun()
+{
+    QFETCH(QString, where);
+    QTemporaryDir place;
+    const QString marker = place.filePath(u"ran"_qs);
+    QFile init(place.filePath(u".spiceinit"_qs));
+    QVERIFY(init.open(QIODevice::WriteOnly));
+    init.write(("shell touch " + marker + "\n").toUtf8());
+    init.close();
+    if (where == u"worker folder") {
+        QProcess worker;
+        worker.setWorkingDirectory(place.path());
+        worker.start(QStringLiteral(TAKTON_SIMULATOR_PROGRAM), {});
+        worker.write(netlist(example2().circuit, 1).toLatin1());
+        worker.closeWriteChannel();
+        QVERIFY(worker.waitForFinished(10000));
+        QVERIFY2(worker.readAllStandardOutput().startsWith("fatal the working folder is not empty"),
+                 "the worker ran beside a foreign .spiceinit");
+    } else {
+        const QString before = where == u"HOME" ? qEnvironmentVariable("HOME") : QDir::currentPath();
+        if (where == u"HOME")
+            qputenv("HOME", place.path().toUtf8());
+        else
+            QDir::setCurrent(place.path());
+        const Verdict verdict = run(example2()).measurement.verdict;
+        if (where == u"HOME")
+            qputenv("HOME", before.toUtf8());
+        else
+            QDir::setCurrent(before);
+        QCOMPARE(verdict, Verdict::Oscillates);
+    }
+    QVERIFY2(!QFile::exists(marker), "a command of a foreign .spiceinit ran");
+}
+
+// A netlist the simulator refuses or runs without a probe: the failure says what is
+// missing, followed by the simulator's own lines.
+void SimulationTest::failuresCarryTheSimulatorsMessages_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("simulatorSaid");
+    QTest::newRow("circuit not parsed") << "C c1 b2" << "C c1 b2 inf" << "Моделирование не началось"
+                                        << "Error: circuit not parsed.";
+    QTest::newRow("collector current not saved") << ".save" << ".save v(c1) v(b1) v(c2) v(b2)"
+                                                  << "Моделирование не дало кривой @q1[ic]"
+                                                  << "Circuit: * astable, two supplies";
+}
+
+void SimulationTest::failuresCarryTheSimulatorsMessages()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, replacement);
+    QFETCH(QString, message);
+    QFETCH(QString, simulatorSaid);
+    const Design design = example2();
+    QStringList lines = netlist(design.circuit, 1).split(u'\n');
+    for (QString& l : lines)
+        if (l.startsWith(line))
+            l = replacement;
+    QString failure;
+    try {
+        simulate(lines.join(u'\n'), design.circuit.stopTime, {});
+    } catch (const takton::Exception& e) {
+        failure = e.message();
+    }
+    QVERIFY2(failure.startsWith(message + u"\nСообщения симулятора:\n"_qs) && failure.contains(simulatorSaid),
+             qPrintable(failure));
+}
+
+// A worker killed, crashed or hung in the middle of a run: the run ends with a message
+// saying so, with the simulator's last lines, and the next run works.
+void SimulationTest::stoppedWorkerIsReported_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("timeLimit"); // s
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("lastSaid");
+    const QString circuitLine = u"Circuit: * astable, two supplies"_qs;
+    QTest::newRow("killed") << SIGKILL << 20 << "Симулятор остановился аварийно (сигнал 9)" << circuitLine;
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer built into the worker catches the fault, reports it and exits.
+    QTest::newRow("crashed") << SIGSEGV << 20 << "Симулятор остановился, не закончив моделирования (код 1)"
+                             << "libngspice.so.0";
+#else
+    QTest::newRow("crashed") << SIGSEGV << 20 << "Симулятор остановился аварийно (сигнал 11)" << circuitLine;
+#endif
+    QTest::newRow("hung, at the time limit") << SIGSTOP << 6 << "Моделирование не уложилось в 6 с" << circuitLine;
+}
+
+void SimulationTest::stoppedWorkerIsReported()
+{
+    QFETCH(int, signal);
+    QFETCH(int, timeLimit);
+    QFETCH(QString, message);
+    QFETCH(QString, lastSaid);
+    Design design = example2();
+    design.circuit.stopTime *= 1000;
+    SimulatorRun going(netlist(design.circuit, 1), design.circuit.stopTime, {}, std::chrono::seconds(timeLimit));
+    QTRY_VERIFY_WITH_TIMEOUT(going.progress() > 0 || going.isOver(), 5000); // the transient has begun
+    QVERIFY(!going.isOver());
+    ::kill(pid_t(going.workerId()), signal);
+    going.wait();
+    const QString failure = going.failure();
+    QVERIFY2(failure.startsWith(message) && failure.contains(u"\nСообщения симулятора:\n"_qs)
+                 && failure.contains(lastSaid),
+             qPrintable(failure));
+    QCOMPARE(run(example2()).measurement.verdict, Verdict::Oscillates);
+}
+
+// Cancelled or its window closed: the run's worker is gone at once, the window says the
+// run was cancelled, and no error box comes up.
+void SimulationTest::endingARunEndsItsWorker_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::newRow("Отмена pressed") << false;
+    QTest::newRow("result window closed") << true;
+}
+
+void SimulationTest::endingARunEndsItsWorker()
+{
+    QFETCH(bool, closeWindow);
+    TForm2 form;
+    typeAll(&form, exampleOf(u"Form2"_qs).typed);
+    addSimulationCheck(&form, slowly<designOfForm2>);
+    ModalBoxes boxes;
+    SimulationWindow* window = clickCheck(&form);
+    QVERIFY(window->running());
+    const qint64 worker = window->currentRun()->workerId();
+    QVERIFY(alive(worker));
+    QElapsedTimer clock;
+    clock.start();
+    if (closeWindow)
+        window->close();
+    else
+        button(window, "Cancel")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(worker), 1000);
+    qInfo("worker gone after %lld ms", clock.elapsed());
+    QTRY_VERIFY(!window->running());
+    QCOMPARE(shownText(window, "Verdict"), u"Моделирование отменено"_qs);
+    QCOMPARE(boxes.take(), QStringList{});
+}
+
+// The program built as takton's main, with runs going in two windows: it ends within a
+// second of its main window being closed, and leaves no worker behind.
+void SimulationTest::closingTheMainWindowEndsTheProgram()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(TAKTON_QUIT_WITH_RUNS), {});
+    QList<qint64> workers;
+    QElapsedTimer sinceClose;
+    while (!sinceClose.isValid() && program.waitForReadyRead(20000)) {
+        while (program.canReadLine()) {
+            const QByteArray line = program.readLine().trimmed();
+            if (line.startsWith("workers "))
+                for (const QByteArray& pid : line.mid(8).split(' '))
+                    workers << pid.toLongLong();
+            else if (line == "closing")
+                sinceClose.start();
+        }
+    }
+    QVERIFY2(sinceClose.isValid(), "the program did not get as far as closing its main window with runs going");
+    QVERIFY(program.waitForFinished(5000));
+    const qint64 took = sinceClose.elapsed();
+    qInfo("program ended %lld ms after its main window closed", took);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(took < 1000, qPrintable(QString::number(took)));
+    QCOMPARE(workers.size(), 2);
+    for (const qint64 worker : workers)
+        QVERIFY2(!alive(worker), qPrintable(QString::number(worker)));
+}
+
+// A part, supply or β the simulator cannot take, typed over the worked example: the
+// check is refused with the value and the field or step it came from, and nothing runs.
+void SimulationTest::valuesTheSimulatorCannotTakeAreRefused_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Form2: Rк1 = 0")
+        << "Form2" << QStringList{"Edit19=0"}
+        << "Rк1 = 0 Ом (поле «Примем Rк1 = Ом»): сопротивление должно быть конечным и больше нуля";
+    QTest::newRow("Form2: Rб2 = −Rк1, C of Step 7 infinite")
+        << "Form2" << QStringList{"Edit22=-1100"}
+        << "Rб2 = -1100 Ом (поле «Rб2 = Ом»): сопротивление должно быть конечным и больше нуля";
+    QTest::newRow("Form2: Ек1 = 0")
+        << "Form2" << QStringList{"Edit17=0"}
+        << "Ек1 = 0 В (поле «Примем |Ек1| = В»): напряжение источника должно быть конечным и не равным нулю";
+    QTest::newRow("Form2: β of T1 = 0")
+        << "Form2" << QStringList{"Edit13=0"}
+        << "β Т1 = 0 (поле «коэффициент передачи тока Т1 (минимальное значение) =»): коэффициент передачи "
+           "тока должен быть конечным и больше нуля";
+    QTest::newRow("Form5: C2 = −11 нФ, before the C1 computed from it")
+        << "Form5" << QStringList{"Edit21=-11"}
+        << "C2 = -11 нФ (поле «Примем С2 = нФ»): ёмкость должна быть конечной и больше нуля";
+    QTest::newRow("Form11: I'к1 = I'к2, Rэ of Step 6 infinite")
+        << "Form11" << QStringList{"Edit15=0,01"}
+        << "Rэ = inf Ом (расчёт шага 6): сопротивление должно быть конечным и больше нуля";
+    QTest::newRow("Form11: I'к2 = 0, Rб2 of Step 6 infinite")
+        << "Form11" << QStringList{"Edit14=0"}
+        << "Rб2 = inf Ом (расчёт шага 6): сопротивление должно быть конечным и больше нуля";
+    QTest::newRow("Form2: tau = 0")
+        << "Form2" << QStringList{"Edit4=0"} << "длительность (tau) должна быть больше нуля";
+}
+
+void SimulationTest::valuesTheSimulatorCannotTakeAreRefused()
+{
+    QFETCH(QString, form);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    takton::TableWindow* window = exampleWindow(form);
+    typeAll(window, typed);
+    ModalBoxes boxes;
+    SimulationWindow* result = clickCheck(window);
+    typeAll(window, exampleOf(form).typed);
+    QCOMPARE(boxes.take(), QStringList{takton::withClosingFullStop(u"Моделирование не запущено: "_qs + message)});
+    QVERIFY(!result->running() && !result->currentRun());
+    QCOMPARE(result->netlistText(), QString());
+}
+
+// Form2 and Form11 checked at once: each has a worker of its own, both run at the same
+// time, and both show their worked example's figures.
+void SimulationTest::twoWindowsCheckedAtOnceBothFinish()
+{
+    const QString forms[] = {u"Form2"_qs, u"Form11"_qs};
+    SimulationWindow* windows[2];
+    for (int i = 0; i < 2; ++i)
+        windows[i] = clickCheck(exampleWindow(forms[i]));
+    QVERIFY(windows[0]->running() && windows[1]->running());
+    QVERIFY(windows[0]->currentRun()->workerId() != windows[1]->currentRun()->workerId());
+    QTRY_VERIFY_WITH_TIMEOUT(!windows[0]->running() && !windows[1]->running(), 20000);
+    QVERIFY(relative(windows[0]->measurement().period, exampleOf(forms[0]).time) < 0.02);
+    QVERIFY(relative(windows[1]->measurement().pulseLength, exampleOf(forms[1]).time) < 0.02);
+}
+
+// After a good run, a rerun that is cancelled, refused or whose worker dies: the old
+// figures, plot and notes are gone, and what can be saved is the rerun's circuit (none
+// for a refused one). Only a failure raises the error box.
+void SimulationTest::rerunThatDoesNotEndWellLeavesNoOldResult_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("cancelled") << "cancel" << "Моделирование отменено" << 0;
+    QTest::newRow("refused") << "Edit19=0" << "Моделирование не запущено" << 1;
+    QTest::newRow("worker killed") << "kill" << "Симулятор остановился аварийно (сигнал 9)" << 1;
+}
+
+void SimulationTest::rerunThatDoesNotEndWellLeavesNoOldResult()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, verdict);
+    QFETCH(int, boxes);
+    takton::TableWindow* form = exampleWindow(u"Form2"_qs);
+    SimulationWindow* window = clickCheck(form);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+    QVERIFY(!shownText(window, "Figures").isEmpty() && plottedSeries(window) == 4);
+    const QString before = window->netlistText();
+    ModalBoxes shown;
+    if (how.startsWith(u"Edit"_qs))
+        typeAll(form, {how});
+    else
+        typeAll(form, {u"Edit20=2000"_qs}); // a design of its own
+    button(window, "Run")->click();
+    typeAll(form, exampleOf(u"Form2"_qs).typed);
+    if (how == u"cancel")
+        button(window, "Cancel")->click();
+    else if (how == u"kill")
+        ::kill(pid_t(window->currentRun()->workerId()), SIGKILL);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+    QCOMPARE(shown.take().size(), boxes);
+    QVERIFY2(shownText(window, "Verdict").startsWith(verdict), qPrintable(shownText(window, "Verdict")));
+    QCOMPARE(shownText(window, "Figures"), QString());
+    QCOMPARE(shownText(window, "Notes"), QString());
+    QCOMPARE(plottedSeries(window), 0);
+    if (how.startsWith(u"Edit"_qs))
+        QCOMPARE(window->netlistText(), QString());
+    else
+        QVERIFY(window->netlistText() != before && window->netlistText().contains(u"Rk2 c2 ek2 2000"_qs));
+}
+
+// β changed after a run: what is saved is still the circuit whose results are shown.
+void SimulationTest::savedNetlistIsTheShownRuns()
+{
+    SimulationWindow* window = clickCheck(exampleWindow(u"Form2"_qs));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+    window->findChild<QDoubleSpinBox*>(u"BetaScale"_qs)->setValue(2);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"form2.cir"_qs);
+    window->saveNetlist(path);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), golden(u"form2.cir"_qs));
+    window->findChild<QDoubleSpinBox*>(u"BetaScale"_qs)->setValue(1);
+}
+
+// The trigger pulse of a monostable follows its design: the user's amplitude holds while
+// the design stays the same, a changed design brings its own default, and a default
+// beyond the box's range is run as it is, not clamped.
+void SimulationTest::triggerFollowsTheDesign_data()
+{
+    QTest::addColumn<double>("userAmplitude"); // 0: left as shown
+    QTest::addColumn<QStringList>("typedBetween");
+    QTest::addColumn<double>("amplitude");
+    QTest::newRow("same design keeps the user's amplitude") << 3.0 << QStringList{} << 3.0;
+    QTest::newRow("Ек2 changed brings its default back") << 3.0 << QStringList{"Edit13=20"} << 10.0;
+    QTest::newRow("a default beyond the box is not clamped") << 0.0 << QStringList{"Edit13=1000000"} << 500000.0;
+}
+
+void SimulationTest::triggerFollowsTheDesign()
+{
+    QFETCH(double, userAmplitude);
+    QFETCH(QStringList, typedBetween);
+    QFETCH(double, amplitude);
+    TForm11 form;
+    typeAll(&form, exampleOf(u"Form11"_qs).typed);
+    addSimulationCheck(&form, designOfForm11);
+    SimulationWindow* window = clickCheck(&form);
+    window->cancel();
+    QTRY_VERIFY(!window->running());
+    auto* box = window->findChild<QDoubleSpinBox*>(u"TriggerAmplitude"_qs);
+    QCOMPARE(box->value(), 6.0); // Ек2 / 2
+    if (userAmplitude > 0)
+        box->setValue(userAmplitude);
+    typeAll(&form, typedBetween);
+    button(window, "Run")->click();
+    window->cancel();
+    QTRY_VERIFY(!window->running());
+    QCOMPARE(window->design().circuit.trigger->amplitude, amplitude);
+    QCOMPARE(box->value(), amplitude);
+    QVERIFY2(window->netlistText().contains(u"PULSE(0 "_qs + spiceNumber(amplitude) + u' '),
+             qPrintable(window->netlistText()));
+}
+
+// A hundred checks in a row leave the program's resident memory within 5 MiB of where
+// it was after the first few (the plots' and the libraries' first allocations).
+void SimulationTest::hundredChecksKeepResidentMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the sanitizer's own bookkeeping grows with every allocation");
+#endif
+    SimulationWindow* window = clickCheck(exampleWindow(u"Form2"_qs));
+    const auto checkOnce = [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+        button(window, "Run")->click();
+    };
+    for (int i = 0; i < 5; ++i)
+        checkOnce();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+    const long before = residentKiB();
+    for (int i = 0; i < 100; ++i)
+        checkOnce();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 10000);
+    const long after = residentKiB();
+    qInfo("resident memory: %ld KiB after 5 checks, %ld KiB after 100 more (%+ld KiB)", before, after,
+          after - before);
+    QCOMPARE(shownText(window, "Verdict").section(u'\n', 0, 0), verdictText(Verdict::Oscillates));
+    QVERIFY2(after - before < 5 * 1024, qPrintable(QString::number(after - before)));
 }
 
 QTEST_MAIN(SimulationTest)

@@ -16,9 +16,11 @@ Design designOfForm2(const TableWindow& window)
 
     Circuit& c = d.circuit;
     c.title = u"Astable, two supplies, resistive and capacitive coupling"_qs;
-    c.t1 = {.betaMin = f.number("Edit13"), .collectorCurrentMax = f.number("Edit7"),
+    c.t1 = {.betaMin = f.number("Edit13"), .betaSource = f.source("Edit13"),
+            .collectorCurrentMax = f.number("Edit7"),
             .collectorBaseMax = f.number("Edit11"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit14"), .collectorCurrentMax = f.number("Edit8"),
+    c.t2 = {.betaMin = f.number("Edit14"), .betaSource = f.source("Edit14"),
+            .collectorCurrentMax = f.number("Edit8"),
             .collectorBaseMax = f.number("Edit12"), .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1 = f.number("Edit17"), ek2 = f.number("Edit18");
     const double rk1 = f.number("Edit19"), rk2 = f.number("Edit20");
@@ -30,14 +32,15 @@ Design designOfForm2(const TableWindow& window)
     // C: the window has no field for it; the value Step 7 computes.
     const double cap = capacitorOfStep7(tau, rb2 + rk1, u"C"_qs, d.notes);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit17")},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit18")}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2},
-        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r},
-        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit19")},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, f.source("Edit21")},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit20")},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2, f.source("Edit22")},
+        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r, f.sourceOr("Edit23", u"ряд E24 по шагу 6"_qs)},
+        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap, u"расчёт шага 7"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };

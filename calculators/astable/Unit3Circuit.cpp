@@ -14,9 +14,11 @@ Design designOfForm3(const TableWindow& window)
 
     Circuit& c = d.circuit;
     c.title = u"Astable, two supplies, capacitive and resistive-capacitive coupling"_qs;
-    c.t1 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit5"),
+    c.t1 = {.betaMin = f.number("Edit11"), .betaSource = f.source("Edit11"),
+            .collectorCurrentMax = f.number("Edit5"),
             .collectorBaseMax = f.number("Edit9"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
+            .collectorCurrentMax = f.number("Edit6"),
             .collectorBaseMax = f.number("Edit10"), .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
@@ -38,15 +40,16 @@ Design designOfForm3(const TableWindow& window)
                    .arg(c1 * 1e9, 0, 'g', 6)
                    .arg(c1max * 1e9, 0, 'g', 6);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit15")},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit16")}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2},
-        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap},
-        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r},
-        {u"C1"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c1},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit17")},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, f.source("Edit19")},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit18")},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2, f.source("Edit20")},
+        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap, f.source("Edit22")},
+        {u"R"_qs, Part::Resistor, {u"c2"_qs, u"b1"_qs}, r, f.source("Edit21")},
+        {u"C1"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c1, u"ряд E24 по шагу 8"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };

@@ -15,10 +15,12 @@ Design designOfForm4(const TableWindow& window)
     c.title = u"Astable, two supplies, capacitive coupling"_qs;
     // No step reads the collector-base ratings: typed, they are checked; left empty,
     // that check is skipped.
-    c.t1 = {.betaMin = f.number("Edit10"), .collectorCurrentMax = f.number("Edit5"),
+    c.t1 = {.betaMin = f.number("Edit10"), .betaSource = f.source("Edit10"),
+            .collectorCurrentMax = f.number("Edit5"),
             .collectorBaseMax = f.optionalRating("Edit7", u"Т1"_qs, d.notes),
             .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
+            .collectorCurrentMax = f.number("Edit6"),
             .collectorBaseMax = f.optionalRating("Edit8", u"Т2"_qs, d.notes),
             .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
@@ -34,14 +36,15 @@ Design designOfForm4(const TableWindow& window)
                    .arg(c1 * 1e9, 0, 'g', 6)
                    .arg(c1min * 1e9, 0, 'g', 6);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit15")},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit16")}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2},
-        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1},
-        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit17")},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, f.source("Edit19")},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit18")},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2, f.source("Edit20")},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1, u"ряд E24 по шагу 7"_qs},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2, f.source("Edit21")},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };

@@ -17,9 +17,11 @@ Design designOfForm8(const TableWindow& window)
     c.title = u"Astable, one emitter supply, capacitive coupling"_qs;
     // The reverse currents and gains are numbered across: Edit9, Edit10 are T1's line,
     // Edit11, Edit12 T2's.
-    c.t1 = {.betaMin = f.number("Edit10"), .collectorCurrentMax = f.number("Edit5"),
+    c.t1 = {.betaMin = f.number("Edit10"), .betaSource = f.source("Edit10"),
+            .collectorCurrentMax = f.number("Edit5"),
             .collectorBaseMax = f.number("Edit7"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
+            .collectorCurrentMax = f.number("Edit6"),
             .collectorBaseMax = f.number("Edit8"), .reverseBaseEmitter = d.targets.amplitude2};
     const double ee1 = f.number("Edit15"), ee2 = f.number("Edit16");
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
@@ -40,14 +42,14 @@ Design designOfForm8(const TableWindow& window)
     else
         d.notes << QStringLiteral("С1 не ставится: расчёт шага 7 (%1 нФ) не положительное число").arg(c1calc * 1e9);
 
-    c.supplies = {{u"EE"_qs, u"e1"_qs, ee}};
+    c.supplies = {{u"EE"_qs, u"e1"_qs, ee, u"сумма шага 8"_qs}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"top"_qs}, rk1},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"top"_qs}, rb1},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"top"_qs}, rb2},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"top"_qs}, rk2},
-        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1},
-        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"top"_qs}, rk1, f.source("Edit17")},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"top"_qs}, rb1, f.source("Edit19")},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"top"_qs}, rb2, f.source("Edit20")},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"top"_qs}, rk2, f.source("Edit18")},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1, u"ряд E24 по шагу 7"_qs},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2, f.source("Edit21")},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e1"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };

@@ -20,9 +20,11 @@ Design designOfForm11(const TableWindow& window)
     Circuit& c = d.circuit;
     c.title = u"Monostable with emitter coupling"_qs;
     // The window asks for no reverse base-emitter rating: it is not checked.
-    c.t1 = {.betaMin = f.number("Edit10"), .collectorCurrentMax = f.number("Edit6"),
+    c.t1 = {.betaMin = f.number("Edit10"), .betaSource = f.source("Edit10"),
+            .collectorCurrentMax = f.number("Edit6"),
             .collectorBaseMax = f.number("Edit4")};
-    c.t2 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit7"),
+    c.t2 = {.betaMin = f.number("Edit11"), .betaSource = f.source("Edit11"),
+            .collectorCurrentMax = f.number("Edit7"),
             .collectorBaseMax = f.number("Edit5")};
     const double ek1 = f.number("Edit12"), ek2 = f.number("Edit13");
     const double ik1 = f.number("Edit15"), ik2 = f.number("Edit14");
@@ -61,17 +63,18 @@ Design designOfForm11(const TableWindow& window)
     const double triggerSource = 100;
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit12")},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit13")}};
     c.components = {
-        {u"R1"_qs, Part::Resistor, {u"b1"_qs, u"ek2"_qs}, r1},
-        {u"R2"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, r2},
-        {u"Cin"_qs, Part::Capacitor, {u"b1"_qs, u"trig"_qs}, cin},
-        {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource},
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
-        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
-        {u"Re"_qs, Part::Resistor, {u"e"_qs, u"0"_qs}, re},
+        {u"R1"_qs, Part::Resistor, {u"b1"_qs, u"ek2"_qs}, r1, u"ряд E24 по шагу 8"_qs},
+        {u"R2"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, r2, f.source("Edit17")},
+        {u"Cin"_qs, Part::Capacitor, {u"b1"_qs, u"trig"_qs}, cin, u"3 × C"_qs},
+        {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource, u"внутреннее сопротивление генератора"_qs},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, u"расчёт шага 6"_qs},
+        {u"C"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, cap, u"расчёт шага 9"_qs},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"ek2"_qs}, rb2, u"расчёт шага 6"_qs},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, u"расчёт шага 6"_qs},
+        {u"Re"_qs, Part::Resistor, {u"e"_qs, u"0"_qs}, re, u"расчёт шага 6"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"e"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"e"_qs}},
     };

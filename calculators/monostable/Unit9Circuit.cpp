@@ -18,9 +18,11 @@ Design designOfForm9(const TableWindow& window)
 
     Circuit& c = d.circuit;
     c.title = u"Monostable started by a positive pulse"_qs;
-    c.t1 = {.betaMin = f.number("Edit11"), .collectorCurrentMax = f.number("Edit5"),
+    c.t1 = {.betaMin = f.number("Edit11"), .betaSource = f.source("Edit11"),
+            .collectorCurrentMax = f.number("Edit5"),
             .collectorBaseMax = f.number("Edit7"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .collectorCurrentMax = f.number("Edit6"),
+    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
+            .collectorCurrentMax = f.number("Edit6"),
             .collectorBaseMax = f.number("Edit8"), .reverseBaseEmitter = d.targets.amplitude2};
     const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
     const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
@@ -46,16 +48,17 @@ Design designOfForm9(const TableWindow& window)
     const double triggerSource = 100;
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1}, {u"EK2"_qs, u"ek2"_qs, ek2}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit15")},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit16")}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"nek1"_qs}, rb2},
-        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12},
-        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12},
-        {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3},
-        {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit17")},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, f.source("Edit19")},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit18")},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"nek1"_qs}, rb2, u"шаг 7: равно Rб1"_qs},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12, f.sourceOr("Edit20", u"расчёт шага 6"_qs)},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12, f.sourceOr("Edit20", u"расчёт шага 6"_qs)},
+        {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3, u"10 × С1"_qs},
+        {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource, u"внутреннее сопротивление генератора"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };

@@ -21,11 +21,13 @@ struct Component {
     Part part;
     std::vector<QString> nodes; // two for R and C; collector, base, emitter for Q
     double value = 0;           // ohms or farads; unused for transistors
+    QString source = {};        // where the value came from: "поле «Примем Rк1 = Ом»", "расчёт шага 7"
 };
 
 // What the user typed about a transistor (in the window's units converted to SI).
 struct Transistor {
     double betaMin = 0;
+    QString betaSource = {};        // the field it was typed in
     double collectorCurrentMax = 0; // A
     double collectorBaseMax = 0;    // V
     double reverseBaseEmitter = 0;  // V: the least reverse base-emitter rating the window asked for
@@ -36,6 +38,7 @@ struct Supply {
     QString designator;
     QString node;
     double volts = 0;
+    QString source = {}; // where the value came from, as for a component
 };
 
 // Rectangular pulses from 0 to `amplitude` into `node`, repeated every `period`.

@@ -28,6 +28,16 @@ QString DesignFields::nameOf(const char* edit) const
     return name.isEmpty() ? QString::fromLatin1(edit) : name;
 }
 
+QString DesignFields::source(const char* edit) const
+{
+    return typedSource.toString() + nameOf(edit) + u'»';
+}
+
+QString DesignFields::sourceOr(const char* edit, const QString& step) const
+{
+    return optionalNumber(edit) ? source(edit) : step;
+}
+
 std::optional<double> DesignFields::optionalNumber(const char* edit) const
 {
     const auto* field = static_cast<const QLineEdit*>(window.control(edit));

@@ -16,6 +16,10 @@ namespace takton::simulation {
 
 enum class Kind { Astable, Monostable };
 
+// How every typed value's source begins (see DesignFields::source); any other source is
+// a step's computation.
+inline constexpr QStringView typedSource = u"поле «";
+
 // What the window asked for, to set beside what the simulation gives.
 struct Targets {
     double period = 0;      // s, astable
@@ -48,6 +52,10 @@ public:
 
     // The caption a field is known by ("Примем Rк1 = Ом").
     QString nameOf(const char* edit) const;
+    // A value's source when it was typed in `edit`: "поле «Примем Rк1 = Ом»".
+    QString source(const char* edit) const;
+    // The source of a value taken from `edit` when typed, otherwise from `step`.
+    QString sourceOr(const char* edit, const QString& step) const;
 
     // A collector-base rating no step reads: typed, it is checked; left empty, 0 (not
     // checked) and a note saying so for `transistor` ("Т1").

@@ -1,217 +1,323 @@
 #include "engine.h"
 
 #include "errors.h"
+#include "worker_protocol.h"
 
-#include <ngspice/sharedspice.h>
-
-#include <QByteArrayList>
-#include <QStringList>
-#include <clocale>
-#include <dlfcn.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QTimer>
+#include <algorithm>
 #include <cstring>
-#include <mutex>
-#include <thread>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace takton::simulation {
 namespace {
 
-// The simulator library, opened on the first check rather than at start-up: a session
-// that never simulates does not load it.
-constexpr char libraryFile[] = "libngspice.so.0";
-struct Library {
-    decltype(&ngSpice_Init) init = nullptr;
-    decltype(&ngSpice_Command) command = nullptr;
-    decltype(&ngGet_Vec_Info) vectorInfo = nullptr;
-    decltype(&ngSpice_Circ) circuit = nullptr;
-    decltype(&ngSpice_running) running = nullptr;
-} spice;
+namespace record = worker;
 
-std::once_flag loaded;
-std::mutex oneRunAtATime;
-
-template <class Function>
-void resolve(void* library, Function& function, const char* name)
+QString& chosenProgram()
 {
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    if (!function)
-        throw Exception(QStringLiteral("Моделирование недоступно: в библиотеке %1 нет функции %2")
-                            .arg(QLatin1String(libraryFile), QLatin1String(name)));
+    static QString path;
+    return path;
 }
 
-void openLibrary()
+QString simulatorProgram()
 {
-    void* library = dlopen(libraryFile, RTLD_NOW | RTLD_LOCAL);
-    if (!library)
-        throw Exception(QStringLiteral("Моделирование недоступно: библиотека %1 не загружается (пакет libngspice0): %2")
-                            .arg(QLatin1String(libraryFile), QString::fromLocal8Bit(dlerror())));
-    resolve(library, spice.init, "ngSpice_Init");
-    resolve(library, spice.command, "ngSpice_Command");
-    resolve(library, spice.vectorInfo, "ngGet_Vec_Info");
-    resolve(library, spice.circuit, "ngSpice_Circ");
-    resolve(library, spice.running, "ngSpice_running");
+    if (!chosenProgram().isEmpty())
+        return chosenProgram();
+    const QString name = QString::fromLatin1(worker::programName);
+    const QString here = QCoreApplication::applicationDirPath();
+    const QStringList candidates{here + u'/' + name,
+                                 QFileInfo(here + u"/" TAKTON_SIMULATOR_FROM_PROGRAM "/"_qs + name).absoluteFilePath()};
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isExecutable())
+            return candidate;
+    throw Exception(QStringLiteral("Моделирование недоступно: не найдена программа %1 (искали %2)")
+                        .arg(name, candidates.join(u" и "_qs)));
 }
 
-// What the library says while a run goes; read by the running thread only after the
-// library's background thread has stopped.
-struct Listener {
-    std::mutex lock;
-    QStringList errors;
-    std::atomic<int>* progress = nullptr;
-    std::atomic<bool> running{false};
-} listener;
+// The last lines are enough to tell what the simulator was doing when it stopped.
+constexpr qsizetype keptLines = 12;
 
-int onText(char* text, int, void*)
+void keepLast(QStringList& lines, const QString& line)
 {
-    const QString line = QString::fromLocal8Bit(text);
-    if (line.startsWith(u"stderr"_qs)) {
-        std::lock_guard guard(listener.lock);
-        listener.errors << line.mid(7).trimmed();
-    }
-    return 0;
-}
-
-// "tran: 45.3%"
-int onStatus(char* text, int, void*)
-{
-    const QString status = QString::fromLatin1(text);
-    const int colon = status.indexOf(u':');
-    if (colon >= 0 && listener.progress) {
-        bool ok = false;
-        const double percent = status.mid(colon + 1).remove(u'%').trimmed().toDouble(&ok);
-        if (ok)
-            listener.progress->store(int(percent));
-    }
-    return 0;
-}
-
-int onExit(int, NG_BOOL, NG_BOOL, int, void*)
-{
-    return 0;
-}
-
-int onBackground(NG_BOOL notRunning, int, void*)
-{
-    listener.running = !notRunning;
-    return 0;
-}
-
-void command(const char* text)
-{
-    spice.command(const_cast<char*>(text));
-}
-
-std::vector<double> copyVector(const char* name, std::size_t expected)
-{
-    const pvector_info info = spice.vectorInfo(const_cast<char*>(name));
-    if (!info || !info->v_realdata || std::size_t(info->v_length) != expected)
-        throw Exception(QStringLiteral("Моделирование не дало кривой %1").arg(QLatin1String(name)));
-    return {info->v_realdata, info->v_realdata + info->v_length};
-}
-
-// An emitter's voltage: its node's curve, or zeros on the common wire.
-std::vector<double> copyNode(const QString& node, std::size_t expected)
-{
-    if (node == u"0")
-        return std::vector<double>(expected, 0.0);
-    return copyVector(node.toLatin1().constData(), expected);
+    lines << line;
+    if (lines.size() > keptLines)
+        lines.removeFirst();
 }
 
 } // namespace
 
-void loadSimulator()
+void setSimulatorProgram(const QString& path)
 {
-    std::call_once(loaded, [] {
-        // The library parses numbers with the C library's locale: under a comma locale
-        // "1.5" stops at the '.', and the library cannot recover until reloaded. The
-        // program's own numeric text does not use the C locale.
-        std::setlocale(LC_NUMERIC, "C");
-        openLibrary();
-        spice.init(onText, onStatus, onExit, nullptr, nullptr, onBackground, nullptr);
+    chosenProgram() = path;
+}
+
+SimulatorRun::SimulatorRun(const QString& netlist, double stopTime, const Emitters& emitters,
+                           std::chrono::milliseconds timeLimit)
+    : folder(QDir::tempPath() + u"/takton-simulation-XXXXXX"_qs), stopTime(stopTime), emitters(emitters),
+      timeLimit(timeLimit), started(std::chrono::steady_clock::now())
+{
+    const QString program = simulatorProgram();
+    if (!folder.isValid())
+        throw Exception(u"Моделирование не запущено: не удалось создать временную папку: "_qs + folder.errorString());
+    // The worker starts in its own empty folder, which is also its home: nothing of the
+    // folder the program was started in, or of the user's home, is in its reach.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_qs, folder.path());
+    environment.insert(u"XDG_CONFIG_HOME"_qs, folder.path());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder.path());
+    // A worker ends with the program, however the program ends.
+    const pid_t programId = getpid();
+    process.setChildProcessModifier([programId] {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != programId)
+            _exit(127);
     });
+    connect(&process, &QProcess::readyReadStandardOutput, this, &SimulatorRun::readOutput);
+    connect(&process, &QProcess::readyReadStandardError, this, &SimulatorRun::readWorkerErrors);
+    connect(&process, &QProcess::finished, this, &SimulatorRun::workerExited);
+    process.start(program, {});
+    if (!process.waitForStarted())
+        throw Exception(QStringLiteral("Моделирование недоступно: программа %1 не запускается: %2")
+                            .arg(program, process.errorString()));
+    process.write(netlist.toLatin1());
+    process.closeWriteChannel();
+    QTimer::singleShot(timeLimit, this, &SimulatorRun::overTime);
+}
+
+SimulatorRun::~SimulatorRun()
+{
+    disconnect(&process, nullptr, this, nullptr);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
+}
+
+void SimulatorRun::cancel()
+{
+    if (state != State::Running)
+        return;
+    failureText = u"Моделирование отменено"_qs;
+    end(State::Cancelled);
+}
+
+void SimulatorRun::wait(const std::atomic<bool>* cancelled, std::atomic<int>* progress)
+{
+    while (state == State::Running) {
+        if (process.state() == QProcess::NotRunning) {
+            workerExited(process.exitCode(), process.exitStatus());
+            break;
+        }
+        process.waitForReadyRead(10);
+        if (progress)
+            *progress = percent;
+        if (cancelled && *cancelled)
+            cancel();
+        else if (std::chrono::steady_clock::now() - started > timeLimit)
+            overTime();
+    }
+}
+
+// A run whose vectors are all in was only waiting for the simulator's reasons: it fails
+// with those it has.
+void SimulatorRun::overTime()
+{
+    if (state != State::Running)
+        return;
+    if (vectorsComplete) {
+        linesComplete = true;
+        decide();
+        return;
+    }
+    fail(QStringLiteral("Моделирование не уложилось в %1 с: схема не сходится или слишком медленна")
+             .arg(timeLimit.count() / 1000.0)
+         + messages());
+}
+
+Waveforms SimulatorRun::waveforms() const
+{
+    if (state != State::Succeeded)
+        throw Exception(state == State::Running ? u"Моделирование ещё идёт"_qs : failureText);
+    return result;
+}
+
+void SimulatorRun::readOutput()
+{
+    pending += process.readAllStandardOutput();
+    while (state == State::Running && readRecord()) {
+    }
+}
+
+// One record of worker_protocol.h from the front of `pending`; false when it is not
+// all there yet.
+bool SimulatorRun::readRecord()
+{
+    const qsizetype newline = pending.indexOf('\n');
+    if (newline < 0)
+        return false;
+    const QByteArray line = pending.left(newline);
+    const qsizetype space = line.indexOf(' ');
+    const QByteArray name = space < 0 ? line : line.left(space);
+    const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
+    if (name == record::vectorRecord) {
+        const qsizetype nameStart = rest.indexOf(' ');
+        const qsizetype length = rest.left(nameStart).toLongLong();
+        const qsizetype bytes = length * qsizetype(sizeof(double));
+        if (pending.size() < newline + 1 + bytes)
+            return false;
+        std::vector<double> values(std::size_t(std::max<qsizetype>(length, 0)));
+        std::memcpy(values.data(), pending.constData() + newline + 1, std::size_t(bytes));
+        vectors[rest.mid(nameStart + 1)] = std::move(values);
+        pending.remove(0, newline + 1 + bytes);
+        return true;
+    }
+    pending.remove(0, newline + 1);
+    if (name == record::progressRecord) {
+        percent = rest.toInt();
+        emit progressed(percent);
+    } else if (name == record::textRecord) {
+        // "stdout ..." or "stderr ...", as the library prints; its banner lines ("** ...")
+        // say nothing about the run.
+        const QString text = QString::fromLocal8Bit(rest).trimmed();
+        const QString said = text.section(u' ', 1).trimmed();
+        if (!said.isEmpty() && !said.startsWith(u"**"_qs)) {
+            keepLast(lastLines, said);
+            // Its notes (no spinit installed, say) are no reason for a failure.
+            if (text.startsWith(u"stderr"_qs) && !said.startsWith(u"Note:"_qs))
+                keepLast(errors, said);
+        }
+    } else if (name == record::endRecord) {
+        vectorsComplete = true;
+        decide();
+    } else if (name == record::doneRecord) {
+        linesComplete = true;
+        decide();
+    } else if (name == record::quitRecord) {
+        workerFailure = QStringLiteral("Симулятор остановился: библиотека моделирования не может продолжать "
+                                       "и завершила работу (код %1)")
+                            .arg(QString::fromLatin1(rest));
+    } else if (name == record::fatalRecord) {
+        workerFailure = QString::fromUtf8(rest);
+    }
+    return true;
+}
+
+void SimulatorRun::readWorkerErrors()
+{
+    const QString text = QString::fromLocal8Bit(process.readAllStandardError());
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
+        keepLast(lastLines, line.trimmed());
+}
+
+void SimulatorRun::workerExited(int code, QProcess::ExitStatus status)
+{
+    readOutput();
+    readWorkerErrors();
+    if (state != State::Running)
+        return;
+    linesComplete = true;
+    if (vectorsComplete) {
+        decide();
+        return;
+    }
+    if (!workerFailure.isEmpty())
+        fail(workerFailure + messages());
+    else if (status == QProcess::CrashExit)
+        fail(QStringLiteral("Симулятор остановился аварийно (сигнал %1)").arg(code) + messages());
+    else
+        fail(QStringLiteral("Симулятор остановился, не закончив моделирования (код %1)").arg(code) + messages());
+}
+
+// Once the vectors are in: the run succeeded when every probe is there up to the end;
+// otherwise it failed, which is said once the simulator's reasons are in too.
+void SimulatorRun::decide()
+{
+    if (state != State::Running || !vectorsComplete)
+        return;
+    const auto vector = [this](const QByteArray& name) -> const std::vector<double>* {
+        const auto found = vectors.find(name);
+        return found == vectors.end() ? nullptr : &found->second;
+    };
+    QString reason;
+    Waveforms w;
+    const std::vector<double>* time = vector("time");
+    if (!time || time->size() < 2) {
+        reason = u"Моделирование не началось"_qs;
+    } else {
+        w.time = *time;
+        const auto copy = [&](std::vector<double>& into, const QString& node) {
+            if (!reason.isEmpty())
+                return;
+            if (node == u"0") {
+                into.assign(w.time.size(), 0.0); // the common wire
+                return;
+            }
+            const std::vector<double>* values = vector(node.toLatin1());
+            if (!values || values->size() != w.time.size())
+                reason = QStringLiteral("Моделирование не дало кривой %1").arg(node);
+            else
+                into = *values;
+        };
+        copy(w.c1, u"c1"_qs);
+        copy(w.b1, u"b1"_qs);
+        copy(w.c2, u"c2"_qs);
+        copy(w.b2, u"b2"_qs);
+        copy(w.ic1, u"@q1[ic]"_qs);
+        copy(w.ic2, u"@q2[ic]"_qs);
+        copy(w.e1, emitters.t1);
+        copy(w.e2, emitters.t2);
+        if (reason.isEmpty() && w.time.back() < 0.999 * stopTime)
+            reason = QStringLiteral("Схема не сошлась: решение остановилось на %1 мкс из %2 мкс")
+                         .arg(w.time.back() * 1e6, 0, 'g', 4)
+                         .arg(stopTime * 1e6, 0, 'g', 4);
+    }
+    if (reason.isEmpty()) {
+        vectors.clear();
+        result = std::move(w);
+        end(State::Succeeded);
+    } else if (linesComplete) {
+        fail(reason + messages());
+    }
+}
+
+void SimulatorRun::fail(const QString& reason)
+{
+    failureText = reason;
+    end(State::Failed);
+}
+
+// Whatever the worker is still doing (passing on lines nobody waits for) is not needed.
+void SimulatorRun::end(State how)
+{
+    state = how;
+    if (process.state() != QProcess::NotRunning)
+        process.kill();
+    percent = how == State::Succeeded ? 100 : percent;
+    emit ended();
+}
+
+// The simulator's errors when it printed any, otherwise its last lines (and the
+// worker's): what a user or a bug report needs to see why the run failed.
+QString SimulatorRun::messages() const
+{
+    const QStringList& lines = errors.isEmpty() ? lastLines : errors;
+    if (lines.isEmpty())
+        return u"\nСимулятор ничего не сообщил"_qs;
+    return u"\nСообщения симулятора:\n"_qs + lines.join(u'\n');
 }
 
 Waveforms simulate(const QString& netlist, double stopTime, const RunControl& control, const Emitters& emitters)
 {
-    loadSimulator();
-    std::lock_guard one(oneRunAtATime);
-    // Anything may have set the locale since (a test switching regional settings, a
-    // library): the library's background thread reads numbers with the global one.
-    if (const char* numeric = std::setlocale(LC_NUMERIC, nullptr); !numeric || std::strcmp(numeric, "C") != 0)
-        std::setlocale(LC_NUMERIC, "C");
-    {
-        std::lock_guard guard(listener.lock);
-        listener.errors.clear();
-        listener.progress = control.progress;
-    }
-
-    QByteArrayList lines;
-    for (const QString& line : netlist.split(u'\n', Qt::SkipEmptyParts))
-        lines << line.toLatin1();
-    std::vector<char*> circuit;
-    for (QByteArray& line : lines)
-        circuit.push_back(line.data());
-    circuit.push_back(nullptr);
-    spice.circuit(circuit.data());
-
-    const auto started = std::chrono::steady_clock::now();
-    listener.running = true;
-    command("bg_run");
-    bool cancelled = false, overTime = false;
-    while (listener.running || spice.running()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        cancelled = control.cancel && control.cancel->load();
-        overTime = std::chrono::steady_clock::now() - started > control.timeLimit;
-        if (cancelled || overTime) {
-            command("bg_halt");
-            while (spice.running())
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            break;
-        }
-    }
-
-    Waveforms w;
-    QString failure;
-    if (cancelled)
-        failure = u"Моделирование отменено"_qs;
-    else if (overTime)
-        failure = QStringLiteral("Моделирование не уложилось в %1 с: схема не сходится или слишком медленна")
-                      .arg(control.timeLimit.count() / 1000.0);
-    else {
-        const pvector_info time = spice.vectorInfo(const_cast<char*>("time"));
-        if (!time || time->v_length < 2)
-            failure = u"Моделирование не началось"_qs;
-        else {
-            const auto n = std::size_t(time->v_length);
-            w.time.assign(time->v_realdata, time->v_realdata + n);
-            try {
-                w.c1 = copyVector("c1", n);
-                w.b1 = copyVector("b1", n);
-                w.c2 = copyVector("c2", n);
-                w.b2 = copyVector("b2", n);
-                w.ic1 = copyVector("@q1[ic]", n);
-                w.ic2 = copyVector("@q2[ic]", n);
-                w.e1 = copyNode(emitters.t1, n);
-                w.e2 = copyNode(emitters.t2, n);
-            } catch (const Exception& e) {
-                failure = e.message();
-            }
-        }
-    }
-    // Nothing of this run stays for the next: its circuit and its results go.
-    command("remcirc");
-    command("destroy all");
-    if (failure.isEmpty() && w.time.back() < 0.999 * stopTime) {
-        std::lock_guard guard(listener.lock);
-        failure = QStringLiteral("Схема не сошлась: решение остановилось на %1 мкс из %2 мкс")
-                      .arg(w.time.back() * 1e6, 0, 'g', 4)
-                      .arg(stopTime * 1e6, 0, 'g', 4);
-        if (!listener.errors.isEmpty())
-            failure += u" ("_qs + listener.errors.join(u"; "_qs) + u')';
-    }
-    listener.progress = nullptr;
-    if (!failure.isEmpty())
-        throw Exception(failure);
-    return w;
+    SimulatorRun run(netlist, stopTime, emitters, control.timeLimit);
+    run.wait(control.cancel, control.progress);
+    return run.waveforms();
 }
 
 } // namespace takton::simulation

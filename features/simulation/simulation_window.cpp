@@ -9,16 +9,17 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCloseEvent>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
+#include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -68,6 +69,17 @@ QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suf
     box->setDecimals(2);
     box->setSuffix(suffix);
     return box;
+}
+
+// Shows `value` in `box` without clamping it: a value beyond the box's range widens it.
+// The run itself takes the exact value until the user changes the box.
+void showUnclamped(QDoubleSpinBox* box, double value)
+{
+    if (!std::isfinite(value))
+        return;
+    const QSignalBlocker quiet(box);
+    box->setRange(std::min(box->minimum(), value), std::max(box->maximum(), value));
+    box->setValue(value);
 }
 
 } // namespace
@@ -132,11 +144,10 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     layout->addWidget(chart, 1);
     layout->addWidget(notes);
 
-    timer = new QTimer(this);
-    timer->setInterval(20);
-    connect(timer, &QTimer::timeout, this, &SimulationWindow::poll);
     connect(rerun, &QPushButton::clicked, this, [this] { runReported([this] { start(); }, this); });
     connect(stop, &QPushButton::clicked, this, &SimulationWindow::cancel);
+    connect(triggerAmplitude, &QDoubleSpinBox::valueChanged, this, [this] { amplitudeEdited = true; });
+    connect(triggerWidth, &QDoubleSpinBox::valueChanged, this, [this] { widthEdited = true; });
     connect(save, &QPushButton::clicked, this, [this] {
         runReported(
             [this] {
@@ -155,9 +166,7 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
 
 SimulationWindow::~SimulationWindow()
 {
-    cancelled = true;
-    if (worker.joinable())
-        worker.join();
+    run.reset(); // its worker is killed
 }
 
 double SimulationWindow::betaScale() const
@@ -170,69 +179,98 @@ void SimulationWindow::start()
     if (running())
         return;
     Design next = designOf(*calculator); // a field that is not a number stops here
-    const bool monostable = next.circuit.trigger.has_value();
-    triggerAmplitude->setEnabled(monostable);
-    triggerWidth->setEnabled(monostable);
-    if (monostable) {
-        // The user's trigger is kept from run to run; the first run shows the default.
-        if (current.circuit.trigger) {
-            next.circuit.trigger->amplitude = triggerAmplitude->value();
-            next.circuit.trigger->width = 1e-6 * triggerWidth->value();
-        }
-        triggerAmplitude->setValue(next.circuit.trigger->amplitude);
-        triggerWidth->setValue(next.circuit.trigger->width * 1e6);
-    }
+    followTrigger(next);
+    // Nothing of an earlier run stays beside this one, whatever becomes of it.
     current = std::move(next);
-    loadSimulator(); // on this thread: it sets the process's numeric locale
-    cancelled = false;
-    done = false;
-    progress = 0;
-    failure = nullptr;
+    result = {};
+    shownNetlist.clear();
+    run.reset();
+    clearResult();
+    verdict->setText(u"Моделирование не запущено"_qs);
+    save->setEnabled(false);
+    bar->setValue(0);
+    const QString text = checkedNetlist(current, betaScale()); // a value it cannot take stops here
+    run = std::make_unique<SimulatorRun>(text, current.circuit.stopTime, emittersOf(current.circuit));
+    shownNetlist = text;
+    busy = true;
+    connect(run.get(), &SimulatorRun::progressed, bar, &QProgressBar::setValue);
+    // Queued: the result and any error box come after the run has finished reading its
+    // worker.
+    connect(run.get(), &SimulatorRun::ended, this, &SimulationWindow::finish, Qt::QueuedConnection);
     verdict->setText(u"Моделирование…"_qs);
     rerun->setEnabled(false);
     stop->setEnabled(true);
     save->setEnabled(true);
-    const double scale = betaScale();
-    worker = std::thread([this, design = current, scale] {
-        try {
-            RunControl control;
-            control.cancel = &cancelled;
-            control.progress = &progress;
-            result = check(design, scale, control);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        done = true;
-    });
-    timer->start();
+}
+
+// The trigger pulse follows the design: the boxes show the default of each new design
+// (a monostable's fields changed since the last run), and the user's values are taken
+// only while the design stays the same.
+void SimulationWindow::followTrigger(Design& next)
+{
+    const bool monostable = next.circuit.trigger.has_value();
+    triggerAmplitude->setEnabled(monostable);
+    triggerWidth->setEnabled(monostable);
+    if (!monostable)
+        return;
+    Trigger& trigger = *next.circuit.trigger;
+    const QString design = netlist(next.circuit, 1);
+    if (design != triggeredDesign) {
+        triggeredDesign = design;
+        amplitudeEdited = widthEdited = false;
+        showUnclamped(triggerAmplitude, trigger.amplitude);
+        showUnclamped(triggerWidth, trigger.width * 1e6);
+        return;
+    }
+    if (amplitudeEdited)
+        trigger.amplitude = triggerAmplitude->value();
+    if (widthEdited)
+        trigger.width = 1e-6 * triggerWidth->value();
 }
 
 void SimulationWindow::cancel()
 {
-    cancelled = true;
+    if (run)
+        run->cancel();
 }
 
-void SimulationWindow::poll()
+void SimulationWindow::closeEvent(QCloseEvent* event)
 {
-    bar->setValue(progress);
-    if (done)
-        finish();
+    cancel(); // a run nobody looks at ends with its window
+    QWidget::closeEvent(event);
 }
 
+// A run ended: its figures, or its failure in the verdict and the error box; a cancel
+// is said in the verdict only.
 void SimulationWindow::finish()
 {
-    timer->stop();
-    worker.join();
+    if (!busy || !run || !run->isOver())
+        return;
+    busy = false;
     rerun->setEnabled(true);
     stop->setEnabled(false);
-    bar->setValue(100);
-    if (failure) {
-        verdict->setText(messageOf(failure));
-        result = {};
-        runReported([f = failure] { std::rethrow_exception(f); }, this);
+    if (run->wasCancelled()) {
+        verdict->setText(run->failure());
         return;
     }
-    showResult();
+    bar->setValue(100);
+    verdict->setText(run->failure());
+    runReported(
+        [this] {
+            const Waveforms w = run->waveforms(); // a failure goes to the error box
+            result = {.waveforms = w, .measurement = measure(current, w)};
+            showResult();
+        },
+        this);
+}
+
+void SimulationWindow::clearResult()
+{
+    figures->clear();
+    notes->clear();
+    QChart* old = chart->chart();
+    chart->setChart(new QChart);
+    delete old;
 }
 
 void SimulationWindow::showResult()
@@ -293,11 +331,6 @@ void SimulationWindow::showResult()
     chart->setChart(plot);
     delete old;
     resize(width(), std::max(height(), sizeHint().height()));
-}
-
-QString SimulationWindow::netlistText() const
-{
-    return netlist(current.circuit, betaScale());
 }
 
 void SimulationWindow::saveNetlist(const QString& path) const

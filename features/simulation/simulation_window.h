@@ -2,23 +2,19 @@
 // The result of checking a calculator window's design by simulation: the collector
 // and base voltages plotted, the measured figures beside the window's targets, a plain
 // verdict, the β scale and (for a monostable) the trigger pulse, and the netlist to
-// save. The run goes on a worker thread with progress and cancel; the window stays
-// responsive.
+// save. The run goes in a worker process of its own with progress and cancel; the window
+// stays responsive, and closing it cancels the run.
 
 #include "check.h"
 
 #include <QWidget>
-#include <atomic>
-#include <functional>
 #include <memory>
-#include <thread>
 
 class QChartView;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace takton {
 class TableWindow;
@@ -34,31 +30,42 @@ public:
     SimulationWindow(TableWindow* calculator, DesignOf designOf);
     ~SimulationWindow() override;
 
-    // Reads the calculator's fields again and runs; a field that is not a number
-    // throws before anything runs.
+    // Reads the calculator's fields again and runs; a field that is not a number or a
+    // value the simulator cannot take throws before anything runs.
     void start();
+    // The user's cancel: the run ends at once, without an error box.
     void cancel();
-    bool running() const { return worker.joinable(); }
+    bool running() const { return busy; }
+    // The run going, for watching its worker from outside.
+    const SimulatorRun* currentRun() const { return run.get(); }
 
+    // The design, figures and netlist of the run the window shows (going, done, failed
+    // or cancelled): never those of the fields or controls as they are now.
     const Design& design() const { return current; }
     const Measurement& measurement() const { return result.measurement; }
-    QString netlistText() const;
+    QString netlistText() const { return shownNetlist; }
     void saveNetlist(const QString& path) const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void poll();
+    void followTrigger(Design& next);
     void finish();
     void showResult();
+    void clearResult();
     double betaScale() const;
 
     TableWindow* calculator;
     DesignOf designOf;
     Design current;
+    QString shownNetlist;
     CheckResult result;
-    std::exception_ptr failure;
-    std::atomic<bool> cancelled{false}, done{false};
-    std::atomic<int> progress{0};
-    std::thread worker;
+    std::unique_ptr<SimulatorRun> run;
+    bool busy = false;
+    // The trigger follows the design: the user's values hold until the design changes.
+    QString triggeredDesign;
+    bool amplitudeEdited = false, widthEdited = false;
 
     QLabel* verdict;
     QLabel* figures;
@@ -71,7 +78,6 @@ private:
     QPushButton* save;
     QProgressBar* bar;
     QChartView* chart;
-    QTimer* timer;
 };
 
 // Adds "Проверить моделированием" (Ctrl+M) to the calculator's row of actions.

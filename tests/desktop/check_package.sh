@@ -38,7 +38,7 @@ done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-for file in usr/bin/takton \
+for file in usr/bin/takton usr/libexec/takton/takton-simulator \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             usr/share/mime/packages/takton.xml \
@@ -57,8 +57,10 @@ for file in usr/bin/takton \
     [ -s "$root/$file" ] || fail "missing from the package: /$file"
 done
 [ -x "$root/usr/bin/takton" ] || fail "/usr/bin/takton is not executable"
-# Nothing but the program and its desktop files, all under /usr.
-unexpected=$(cd "$root" && find . -type f | grep -v -e '^\./usr/bin/takton$' -e '^\./usr/share/applications/' \
+[ -x "$root/usr/libexec/takton/takton-simulator" ] || fail "the simulator worker is not executable"
+# Nothing but the program, its simulator worker and its desktop files, all under /usr.
+unexpected=$(cd "$root" && find . -type f | grep -v -e '^\./usr/bin/takton$' -e '^\./usr/libexec/takton/takton-simulator$' \
+    -e '^\./usr/share/applications/' \
     -e '^\./usr/share/metainfo/' -e '^\./usr/share/icons/hicolor/' -e '^\./usr/share/mime/packages/' \
     -e '^\./usr/share/man/man1/' -e '^\./usr/share/doc/takton/' || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
