@@ -96,6 +96,31 @@ QString leadingUnit(const QString& text)
     return end.hasMatch() ? text.left(end.capturedStart()) : text;
 }
 
+// Every caption label with the fields that lie on it, left to right; a window has
+// dozens of both, so each field's caption is looked up once.
+std::vector<std::pair<QLabel*, std::vector<QLineEdit*>>> fieldsOnCaptions(QWidget* canvas)
+{
+    std::vector<QLabel*> captions;
+    for (QLabel* label : canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!label->text().trimmed().isEmpty())
+            captions.push_back(label);
+    std::vector<std::pair<QLineEdit*, QLabel*>> fields;
+    for (QLineEdit* field : canvas->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        fields.emplace_back(field, captionOf(field, captions));
+    std::vector<std::pair<QLabel*, std::vector<QLineEdit*>>> onCaptions;
+    for (QLabel* caption : captions) {
+        std::vector<QLineEdit*> onIt;
+        for (const auto& [field, captionOfField] : fields)
+            if (captionOfField == caption)
+                onIt.push_back(field);
+        if (onIt.empty())
+            continue;
+        std::sort(onIt.begin(), onIt.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        onCaptions.emplace_back(caption, std::move(onIt));
+    }
+    return onCaptions;
+}
+
 } // namespace
 
 std::vector<CaptionGap> captionGaps(const QString& caption)
@@ -113,24 +138,7 @@ std::vector<CaptionGap> captionGaps(const QString& caption)
 
 void nameFieldsAfterCaptions(QWidget* canvas)
 {
-    std::vector<QLabel*> captions;
-    for (QLabel* label : canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (!label->text().trimmed().isEmpty())
-            captions.push_back(label);
-    // Each field's caption is looked up once: a window has dozens of both.
-    std::vector<std::pair<QLineEdit*, QLabel*>> fields;
-    for (QLineEdit* field : canvas->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-        fields.emplace_back(field, captionOf(field, captions));
-
-    for (QLabel* caption : captions) {
-        std::vector<QLineEdit*> onIt;
-        for (const auto& [field, captionOfField] : fields)
-            if (captionOfField == caption)
-                onIt.push_back(field);
-        if (onIt.empty())
-            continue;
-        std::sort(onIt.begin(), onIt.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-
+    for (const auto& [caption, onIt] : fieldsOnCaptions(canvas)) {
         // Each field takes the gap drawn under it; a run of blanks between two units
         // ("В,   Ек2") is only spacing.
         const QString text = caption->text();
@@ -149,6 +157,37 @@ void nameFieldsAfterCaptions(QWidget* canvas)
             const QString unit = leadingUnit(text.mid(gap.end, next.start - gap.end));
             onIt[k]->setAccessibleName(tidy(before + QLatin1Char(' ') + unit));
         }
+    }
+}
+
+void clearUnitsOfFields(QWidget* canvas)
+{
+    constexpr qreal clearance = 2; // pixels between a field and the unit after it
+    for (const auto& [caption, onIt] : fieldsOnCaptions(canvas)) {
+        QFont font = caption->font();
+        const qreal spacing = font.letterSpacing();
+        const qsizetype length = caption->text().size();
+        const std::vector<CaptionGap> gaps = captionGaps(caption->text());
+        // The edges without the caption's letter spacing, and with it.
+        const std::vector<GapEdges> unspaced = edgesOf(caption, gaps);
+        std::vector<GapEdges> edges = unspaced;
+        for (std::size_t i = 0; i < gaps.size(); ++i)
+            edges[i] = {unspaced[i].left + gaps[i].start * spacing, unspaced[i].right + gaps[i].end * spacing};
+        qreal wanted = spacing;
+        for (QLineEdit* field : onIt) {
+            const CaptionGap gap = gapUnder(field, caption, gaps, edges);
+            const std::size_t i = std::find_if(gaps.begin(), gaps.end(), [&](const CaptionGap& g) {
+                                      return g.start == gap.start;
+                                  }) - gaps.begin();
+            const qreal unitLeft = field->x() + field->width() - caption->x() + clearance;
+            if (gap.end < length && edges[i].right < unitLeft)
+                wanted = std::max(wanted, std::ceil((unitLeft - unspaced[i].right) / gap.end * 64) / 64);
+        }
+        if (wanted == spacing)
+            continue;
+        font.setLetterSpacing(QFont::AbsoluteSpacing, wanted);
+        caption->setFont(font);
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
     }
 }
 

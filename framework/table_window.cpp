@@ -2,6 +2,7 @@
 
 #include "error_reporting.h"
 #include "field_names.h"
+#include "fitted_field.h"
 #include "fonts.h"
 #include "jpeg_image.h"
 #include "numeric_text.h"
@@ -12,6 +13,7 @@
 #include "widgets.h"
 #include "window_placement.h"
 
+#include <QFontMetrics>
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
@@ -154,9 +156,7 @@ QWidget* TableWindow::addControl(const ControlRow& row)
         widget = makeLabel(row, canvas);
         break;
     case Kind::Edit: {
-        auto* edit = new QLineEdit(canvas);
-        edit->setFont(fontFor(Kind::Edit, row.style));
-        widget = edit;
+        widget = new FittedField(fontFor(Kind::Edit, row.style), canvas);
         break;
     }
     case Kind::Button: {
@@ -202,14 +202,32 @@ void TableWindow::fitCanvas()
         picture->finishDecoding();
     designedBottom = bounds.bottom() + 1;
     canvas->resize(bounds.right() + 1, designedBottom);
+    clearUnitsOfFields(canvas);
     nameFieldsAfterCaptions(canvas);
     nameResultsAndSteps(canvas, rows);
+}
+
+const ControlRow* TableWindow::lastStep() const
+{
+    const ControlRow* last = nullptr;
+    for (const ControlRow& row : rows)
+        if (row.kind == Kind::Button && (!last || row.rect.top > last->rect.top))
+            last = &row;
+    return last;
 }
 
 QPushButton* TableWindow::addAction(const QString& objectName, const QString& caption, const QKeySequence& shortcut,
                                     std::function<void()> handler)
 {
-    constexpr int gap = 16, left = 30;
+    constexpr int gap = 16;
+    // The row lines up with the step buttons, and its captions have the room theirs have.
+    const ControlRow* step = lastStep();
+    const int left = step ? step->rect.left : gap;
+    int padding = 0;
+    if (step) {
+        const QFontMetrics metrics(control(step->name)->font());
+        padding = (step->rect.width - metrics.horizontalAdvance(step->caption.toString())) / 2;
+    }
     if (!actionRow) {
         actionRow = new QWidget(canvas);
         actionRow->setObjectName(QStringLiteral("actions"));
@@ -224,6 +242,7 @@ QPushButton* TableWindow::addAction(const QString& objectName, const QString& ca
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumHeight(30);
+    button->setMinimumWidth(QFontMetrics(button->font()).horizontalAdvance(caption) + 2 * padding);
     if (!shortcut.isEmpty()) {
         auto* key = new QShortcut(shortcut, this);
         connect(key, &QShortcut::activated, button, &QPushButton::click);

@@ -101,6 +101,8 @@ private:
     QWidget* addControl(const ControlRow& row);
     void onClick(QWidget* control, std::function<void()> handler);
     void fitCanvas();
+    // The row of the lowest step button, if the window has one.
+    const ControlRow* lastStep() const;
     void setLabelText(std::string_view label, const QString& text, const ShownResult& shown);
     // A written result can be selected and copied; a resistance or a capacitance also
     // tells the standard values around it and offers the nearest for its field.

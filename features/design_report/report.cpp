@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
@@ -128,6 +130,32 @@ struct Entry {
     bool schematic = false;
 };
 
+// The width the report's text runs in on an A4 page, in pixels of `dpi`: 180 mm
+// inside the page's 15 mm margins, less the 2 cm QTextDocument keeps on each side
+// when it prints.
+int pageTextWidth(qreal dpi)
+{
+    constexpr qreal textMillimetres = 210 - 2 * 15 - 2 * 20;
+    return int(textMillimetres / 25.4 * dpi);
+}
+
+// The resolution a printed document's pixels stand for: Qt's default, the screen's
+// logical dots per inch. A page read in a browser counts 96 to the inch.
+qreal pixelsPerInch(Schematic schematic)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (schematic == Schematic::Embedded || !screen || QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    return qRound(screen->logicalDotsPerInchX());
+}
+
+// The schematic as large as in the window, or scaled down to the page's width.
+QSize schematicOnPage(QSize inWindow, Schematic schematic)
+{
+    const int width = pageTextWidth(pixelsPerInch(schematic));
+    return inWindow.width() <= width ? inWindow : inWindow.scaled(width, inWindow.height(), Qt::KeepAspectRatio);
+}
+
 QString pageStart(const QString& title)
 {
     return QStringLiteral("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
@@ -137,6 +165,7 @@ QString pageStart(const QString& title)
                           "h1 { font-size: 14pt; }\n"
                           "h2 { font-size: 11pt; margin-top: 12px; margin-bottom: 4px; }\n"
                           "p { margin-top: 2px; margin-bottom: 2px; }\n"
+                          "p.schematic { margin-top: 8px; margin-bottom: 16px; }\n"
                           ".field { background-color: #e8eef8; }\n"
                           ".signature { color: #555555; }\n"
                           "</style>\n</head>\n<body>\n");
@@ -219,10 +248,11 @@ QString reportHtml(const TableWindow& window, const QDateTime& when, Schematic s
                 picture.open(QIODevice::ReadOnly);
                 return QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(picture.readAll().toBase64());
             }();
-            html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"Схема\"></p>\n")
+            const QSize shown = schematicOnPage(entry.rect.size(), schematic);
+            html += QStringLiteral("<p class=\"schematic\"><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"Схема\"></p>\n")
                         .arg(source)
-                        .arg(entry.rect.width())
-                        .arg(entry.rect.height());
+                        .arg(shown.width())
+                        .arg(shown.height());
         } else {
             html += QStringLiteral("<p>") + entry.html + QStringLiteral("</p>\n");
         }
