@@ -18,7 +18,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log
 deb=$(ls "$scratch"/out/takton_*.deb) || fail "no .deb written"
 echo "package: $(basename "$deb")"
 
-# No error and no warning; informational tags are printed (the README explains each).
+# No error and no warning; informational tags are printed (docs/packaging.md explains each).
 set +e
 lintian --fail-on error,warning --display-info --pedantic "$deb" >"$scratch/lintian.log" 2>&1
 status=$?
