@@ -29,13 +29,33 @@ std::variant<StartRequest, int> readCommandLine(int argc, char** argv)
                        "three monostable circuits, one calculator window each."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Print this help and exit."));
     const QCommandLineOption version({"v", "version"}, QStringLiteral("Print the version and exit."));
-    parser.addOptions({help, version});
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Without a display: load FILE into its calculator, press every step, check the design by "
+                       "simulation and print the result. Exit status 0 when the circuit does what the design "
+                       "intends, 1 when not, 2 when the file or a step fails."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption betaScale(QStringLiteral("beta-scale"),
+                                       QStringLiteral("With --check: both transistors' beta times K (default 1)."),
+                                       QStringLiteral("K"), QStringLiteral("1"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("With --check: print the result as JSON."));
+    parser.addOptions({help, version, check, betaScale, json});
     parser.addPositionalArgument(QStringLiteral("file.takton"),
                                  QStringLiteral("Values file saved by a calculator window; that window opens "
                                                 "with its fields filled."),
                                  QStringLiteral("[file.takton...]"));
 
     const bool understood = parser.parse(arguments);
+    if (understood && parser.isSet(check) && !parser.isSet(help) && !parser.isSet(version)) {
+        bool number = false;
+        const double k = parser.value(betaScale).toDouble(&number);
+        if (!number || !(k >= 0.1 && k <= 10)) {
+            print(stderr, "takton: --beta-scale needs a number from 0.1 to 10, not " + parser.value(betaScale) + "\n");
+            return 2;
+        }
+        return StartRequest{.valuesFiles = {}, .check = CheckRequest{.valuesFile = parser.value(check), .betaScale = k,
+                                                  .json = parser.isSet(json)}};
+    }
     if (understood && !parser.isSet(help) && !parser.isSet(version))
         return StartRequest{.valuesFiles = parser.positionalArguments()};
 

@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "application.h"
+#include "check_design.h"
 #include "command_line.h"
 #include "desktop_identity.h"
 #include "forms.h"
@@ -64,6 +65,11 @@ int main(int argc, char** argv)
     const auto commandLine = takton::readCommandLine(argc, argv);
     if (const int* answered = std::get_if<int>(&commandLine))
         return *answered;
+    if (const auto& check = std::get<takton::StartRequest>(commandLine).check) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1); // no window is shown, no display needed
+        takton::Application app(argc, argv);
+        return takton::checkDesign(*check);
+    }
     if (!chooseX11Display())
         return 1;
     takton::Application app(argc, argv);

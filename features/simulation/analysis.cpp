@@ -1,5 +1,7 @@
 #include "analysis.h"
 
+#include "numeric_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -102,12 +104,12 @@ std::pair<double, double> span(const std::vector<double>& t, const std::vector<d
 
 QString volts(double v)
 {
-    return QString::number(v, 'g', 3) + u" В"_qs;
+    return reading(v, 3) + u" В"_qs;
 }
 
 QString amperes(double a)
 {
-    return QString::number(a * 1e3, 'g', 3) + u" мА"_qs;
+    return reading(a * 1e3, 3) + u" мА"_qs;
 }
 
 // Peaks after the supplies came up, against the ratings the user typed.
@@ -295,6 +297,13 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
     }
     m.recovery = lastAway - *back;
     return m;
+}
+
+QString reading(double value, int digits)
+{
+    if (!std::isfinite(value))
+        return u"—"_qs;
+    return FloatToStr(QString::number(value, 'g', digits).toDouble() + 0.0); // no "-0"
 }
 
 QString verdictText(Verdict verdict)

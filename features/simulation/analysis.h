@@ -46,6 +46,11 @@ Measurement measureAstable(const Waveforms& w, const Circuit& circuit);
 // Monostable: every trigger pulse of `circuit.trigger` within the run is one attempt.
 Measurement measureMonostable(const Waveforms& w, const Circuit& circuit);
 
+// A figure as the result shows it: rounded to `digits` significant digits, in the
+// program's number format (the user's separator, no exponent from 0,0001 up: "1200",
+// "0,116"); "—" when not measured.
+QString reading(double value, int digits = 4);
+
 // The plain verdict the result window shows, first line.
 QString verdictText(Verdict verdict);
 

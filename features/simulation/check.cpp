@@ -112,13 +112,185 @@ Measurement measure(const Design& design, const Waveforms& waveforms)
                                         : measureMonostable(waveforms, design.circuit);
 }
 
+namespace {
+
+bool close(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
+    return std::abs(a - b) <= convergenceTolerance * std::max(std::abs(a), std::abs(b));
+}
+
+QString microseconds(double seconds)
+{
+    return shown(seconds * 1e6) + u" мкс"_qs;
+}
+
+// A refining run shorter than this is not worth starting.
+constexpr std::chrono::milliseconds leastRun{500};
+
+} // namespace
+
+std::vector<Figure> figuresOf(const Design& design, const Measurement& m)
+{
+    const Targets& t = design.targets;
+    std::vector<Figure> rows;
+    if (design.kind == Kind::Astable) {
+        rows.push_back({u"Период tau"_qs, m.period * 1e6, t.period * 1e6, u"мкс"_qs});
+    } else {
+        rows.push_back({u"Длительность импульса"_qs, m.pulseLength * 1e6, t.pulseLength * 1e6, u"мкс"_qs});
+        rows.push_back({u"Время восстановления"_qs, m.recovery * 1e6, t.recovery * 1e6, u"мкс"_qs});
+        rows.push_back({.name = u"Импульсов на запуски"_qs,
+                        .text = QString::number(m.pulses) + u" на "_qs + QString::number(m.triggers)});
+    }
+    rows.push_back({u"Um1"_qs, m.amplitude1, t.amplitude1, u"В"_qs});
+    rows.push_back({u"Um2"_qs, m.amplitude2, t.amplitude2, u"В"_qs});
+    return rows;
+}
+
+QString deviationText(const Figure& f)
+{
+    if (!std::isfinite(f.measured) || !(f.target > 0))
+        return u"—"_qs;
+    const double percent = (f.measured - f.target) / f.target * 100;
+    return (percent > 0 ? u"+"_qs : QString()) + QString::number(percent, 'f', 1).replace(u'.', decimalSeparator())
+           + u" %"_qs;
+}
+
+QStringList missedTargets(const std::vector<Figure>& figures)
+{
+    QStringList missed;
+    for (const Figure& f : figures)
+        if (f.target > 0 && std::isfinite(f.measured) && std::abs(f.measured - f.target) > targetTolerance * f.target)
+            missed << f.name + u' ' + deviationText(f);
+    return missed;
+}
+
+bool sameResult(const Measurement& coarser, const Measurement& finer)
+{
+    return coarser.verdict == finer.verdict && coarser.pulses == finer.pulses && coarser.triggers == finer.triggers
+           && close(coarser.period, finer.period) && close(coarser.pulseLength, finer.pulseLength)
+           && close(coarser.amplitude1, finer.amplitude1) && close(coarser.amplitude2, finer.amplitude2);
+}
+
+QString convergenceText(const Convergence& c)
+{
+    if (c.converged)
+        return QStringLiteral("Результат сошёлся: при шаге %1 и вдвое меньшем вывод тот же, величины "
+                              "расходятся не более чем на %2 %")
+            .arg(microseconds(c.step), shown(convergenceTolerance * 100));
+    return QStringLiteral("Результат не сошёлся: %1; показан расчёт с шагом %2, доверять ему нельзя")
+        .arg(c.reason, microseconds(c.finest));
+}
+
+CheckRun::CheckRun(const Design& design, double betaScale, std::chrono::milliseconds timeLimit)
+    : design(design), betaScale(betaScale), deadline(std::chrono::steady_clock::now() + timeLimit),
+      firstNetlist(checkedNetlist(design, betaScale)), step(design.circuit.maxStep)
+{
+    startRun();
+}
+
+CheckRun::~CheckRun() = default;
+
+void CheckRun::startRun()
+{
+    Design at = design;
+    at.circuit.maxStep = step;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    run = std::make_unique<SimulatorRun>(last ? netlist(at.circuit, betaScale) : firstNetlist, at.circuit.stopTime,
+                                         emittersOf(at.circuit), std::max(left, leastRun));
+    connect(run.get(), &SimulatorRun::progressed, this, &CheckRun::progressed);
+    connect(run.get(), &SimulatorRun::ended, this, &CheckRun::runEnded, Qt::QueuedConnection);
+}
+
+void CheckRun::runEnded()
+{
+    if (over || !run || !run->isOver())
+        return;
+    if (run->wasCancelled()) {
+        cancelled = true;
+        finish(run->failure());
+        return;
+    }
+    if (!last) { // the design's own step: its failure is the check's
+        if (!run->failure().isEmpty()) {
+            finish(run->failure());
+            return;
+        }
+        const Waveforms w = run->waveforms();
+        last = CheckResult{.waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}};
+    } else if (!run->failure().isEmpty()) {
+        last->convergence.reason = QStringLiteral("расчёт с шагом %1 не завершился (%2)")
+                                       .arg(microseconds(step), run->failure().section(u'\n', 0, 0));
+        finish();
+        return;
+    } else {
+        const Waveforms w = run->waveforms();
+        CheckResult finer{.waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}};
+        const bool agree = sameResult(last->measurement, finer.measurement);
+        finer.convergence.converged = agree;
+        finer.convergence.step = 2 * step;
+        last = std::move(finer);
+        if (agree) {
+            finish();
+            return;
+        }
+    }
+    if (deadline - std::chrono::steady_clock::now() < leastRun) {
+        last->convergence.reason = QStringLiteral("при шаге %1 вывод или величины ещё меняются, а время "
+                                                  "моделирования вышло")
+                                       .arg(microseconds(step));
+        finish();
+        return;
+    }
+    step /= 2;
+    // A worker that cannot start now, when it started for the first run, leaves the
+    // result standing as not converged, with the reason: the check's event-driven path
+    // has no caller to throw to.
+    try {
+        startRun();
+    } catch (const Exception& e) {
+        last->convergence.reason = e.message();
+        finish();
+    }
+}
+
+void CheckRun::finish(const QString& failure)
+{
+    over = true;
+    failureText = failure;
+    emit ended();
+}
+
+void CheckRun::cancel()
+{
+    if (!over && run)
+        run->cancel();
+}
+
+void CheckRun::wait(const std::atomic<bool>* cancelFlag, std::atomic<int>* progress)
+{
+    while (!over) {
+        if (run && !run->isOver())
+            run->wait(cancelFlag, progress);
+        runEnded(); // the queued call comes too, and finds the run handled
+    }
+}
+
+CheckResult CheckRun::result() const
+{
+    if (!over)
+        throw Exception(u"Моделирование ещё идёт"_qs);
+    if (!failureText.isEmpty() || !last)
+        throw Exception(failureText);
+    return *last;
+}
+
 CheckResult check(const Design& design, double betaScale, const RunControl& control)
 {
-    CheckResult result;
-    result.waveforms = simulate(checkedNetlist(design, betaScale), design.circuit.stopTime, control,
-                                emittersOf(design.circuit));
-    result.measurement = measure(design, result.waveforms);
-    return result;
+    CheckRun run(design, betaScale, control.timeLimit);
+    run.wait(control.cancel, control.progress);
+    return run.result();
 }
 
 } // namespace takton::simulation

@@ -4,12 +4,35 @@
 #include "analysis.h"
 #include "design_fields.h"
 
+#include <QObject>
+#include <memory>
+
 namespace takton::simulation {
+
+// Whether a result holds at a finer time step: the run at the design's maximum step is
+// repeated at half that step, and halved again while the verdict changes or a figure
+// moves by more than `convergenceTolerance`, as long as the run's time limit allows.
+struct Convergence {
+    bool converged = false;
+    double step = 0;    // s, the coarsest maximum step whose result a run at half of it confirmed
+    double finest = 0;  // s, the step of the finest run, the one shown
+    QString reason = {}; // why it did not converge; empty when it did
+};
+
+inline constexpr double convergenceTolerance = 0.02;
 
 struct CheckResult {
     Waveforms waveforms;
     Measurement measurement;
+    Convergence convergence;
 };
+
+// True when `finer` confirms `coarser`: the same verdict and pulse count, and the
+// period (or pulse) and both amplitudes within `convergenceTolerance` of each other.
+bool sameResult(const Measurement& coarser, const Measurement& finer);
+
+// The sentence the result gives about convergence.
+QString convergenceText(const Convergence& convergence);
 
 // The netlist of `design` with both β scaled by `betaScale`, written only once every
 // value in it is one the simulator can take: tau, parts and β finite and above zero,
@@ -23,6 +46,72 @@ Emitters emittersOf(const Circuit& circuit);
 
 // The figures and verdict of a run of `design`.
 Measurement measure(const Design& design, const Waveforms& waveforms);
+
+// One row of the result's table: the simulated figure beside the window's target, in
+// the unit shown (µs, В); `text`, when set, is shown instead of the numbers.
+struct Figure {
+    QString name;
+    double measured = notMeasured;
+    double target = 0; // 0 when the window has none
+    QString unit = {};
+    QString text = {};
+};
+
+// The rows the result shows for `design`'s run.
+std::vector<Figure> figuresOf(const Design& design, const Measurement& m);
+
+// "+6,6 %", "—" when there is nothing to compare.
+QString deviationText(const Figure& f);
+
+// A figure further than this from its target is said to miss it.
+inline constexpr double targetTolerance = 0.10;
+
+// The figures missing their targets by more than `targetTolerance`, each with its
+// deviation ("Период tau −31,1 %"); empty when all are met.
+QStringList missedTargets(const std::vector<Figure>& figures);
+
+// The runs of one check, one after another: the design's step, then halved until two
+// agree (see Convergence). Starts at construction (throwing like `checkedNetlist` and
+// SimulatorRun's constructor); `ended` is emitted once. The whole check keeps within
+// `timeLimit`: a first run that does not end well fails the check, a refining run
+// that does not leaves the result standing as not converged.
+class CheckRun : public QObject {
+    Q_OBJECT
+public:
+    CheckRun(const Design& design, double betaScale, std::chrono::milliseconds timeLimit = runTimeLimit);
+    ~CheckRun() override;
+
+    void cancel();
+    void wait(const std::atomic<bool>* cancel = nullptr, std::atomic<int>* progress = nullptr);
+    bool isOver() const { return over; }
+    bool wasCancelled() const { return cancelled; }
+    QString failure() const { return failureText; }
+    // The netlist of the first run, at the design's own step.
+    QString netlistText() const { return firstNetlist; }
+    // The run going now (nullptr once over), to watch its worker from outside.
+    const SimulatorRun* currentRun() const { return over ? nullptr : run.get(); }
+    // Throws takton::Exception with the failure when the check did not end well.
+    CheckResult result() const;
+
+signals:
+    void progressed(int percent);
+    void ended();
+
+private:
+    void startRun();
+    void runEnded();
+    void finish(const QString& failure = {});
+
+    Design design;
+    double betaScale;
+    std::chrono::steady_clock::time_point deadline;
+    QString firstNetlist;
+    std::unique_ptr<SimulatorRun> run;
+    double step;
+    std::optional<CheckResult> last; // the finest run measured so far
+    bool over = false, cancelled = false;
+    QString failureText;
+};
 
 // All of it on the calling thread: throws like `checkedNetlist` and `simulate`.
 CheckResult check(const Design& design, double betaScale, const RunControl& control);

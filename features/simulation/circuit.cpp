@@ -6,20 +6,34 @@
 
 namespace takton::simulation {
 
-// One generic complementary Gummel-Poon pair for every window: the textbook design
-// needs only β, so the rest is a small-signal switching transistor of ordinary size.
+// One generic complementary Gummel-Poon pair for every window, a small-signal switching
+// transistor of ordinary size (a few hundred milliamperes, tens of volts): the textbook
+// design needs only β, and every other parameter is here with its reason. This is the
+// only place the model is written.
 //  - BF is the typed β (scaled by the user's control), BR 1: the parts are never used
 //    inverted.
 //  - IS 1e-14 A puts the base-emitter drop of a conducting transistor at 0.6...0.75 V
 //    over the milliampere currents these designs use.
-//  - CJE 5 pF, CJC 3 pF and TF 1 ns: the junction capacitance and transit time of a
-//    small switching transistor. Without them every edge is instantaneous and the
+//  - RB 100 Ом, the base spreading resistance of a small-signal transistor (tens to a
+//    few hundred ohms). Without it a coupling capacitor discharges straight into the
+//    base junction, and the collector peaks reach tens of amperes in a few nanoseconds.
+//  - IKF 0.1 A: β falls off above about 100 mA, as in a part rated for a few hundred
+//    milliamperes. Without it a saturated pair passes any current its capacitors ask.
+//  - RC 1 Ом: the collector's bulk resistance, which puts the saturation voltage at
+//    0.1...0.2 V over tens of milliamperes instead of nearly nothing.
+//  - VAF 100 V: the Early voltage of a small-signal transistor; the collector current
+//    grows slowly with the collector voltage, as it does in a real part.
+//  - CJE 5 pF, CJC 3 pF and TF 1 ns: the junction capacitance and forward transit time
+//    of a small switching transistor. Without them every edge is instantaneous and the
 //    solver crawls through them in ever smaller steps.
+//  - TR 50 ns: the reverse transit time, which sets how long a saturated transistor
+//    takes to come out of saturation (its storage time, tens to hundreds of
+//    nanoseconds in a switching part).
 //  - No breakdown: a reverse base-emitter or collector-base voltage beyond the rating
 //    is reported from the waveforms instead of being clipped by the model.
 QString transistorModel(const QString& name, Part polarity, double beta)
 {
-    return QStringLiteral(".model %1 %2(IS=1e-14 BF=%3 BR=1 CJE=5p CJC=3p TF=1n)")
+    return QStringLiteral(".model %1 %2(IS=1e-14 BF=%3 BR=1 RB=100 IKF=0.1 RC=1 VAF=100 CJE=5p CJC=3p TF=1n TR=50n)")
         .arg(name, polarity == Part::Pnp ? u"PNP"_qs : u"NPN"_qs, spiceNumber(beta));
 }
 

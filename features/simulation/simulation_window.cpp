@@ -28,37 +28,21 @@
 namespace takton::simulation {
 namespace {
 
-// Figures in the user's decimal separator, three significant digits are what a
-// simulation of a textbook design is worth.
-QString figure(double value, int digits = 4)
-{
-    if (!std::isfinite(value))
-        return u"—"_qs;
-    return QString::number(value, 'g', digits).replace(u'.', decimalSeparator());
-}
-
-// Sentences built with numbers in them (notes, rating breaches) read with the user's
-// separator too: "взята 6.8 нФ" becomes "взята 6,8 нФ" under a comma.
+// Sentences built with numbers in them (notes) read with the user's separator too:
+// "взята 6.8 нФ" becomes "взята 6,8 нФ" under a comma.
 QString withUsersSeparator(QString text)
 {
     static const QRegularExpression decimalPoint(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
     return text.replace(decimalPoint, QString(decimalSeparator()));
 }
 
-QString deviation(double measured, double target)
+QString row(const Figure& f)
 {
-    if (!std::isfinite(measured) || !(target > 0))
-        return u"—"_qs;
-    const double percent = (measured - target) / target * 100;
-    return (percent > 0 ? u"+"_qs : QString()) + QString::number(percent, 'f', 1).replace(u'.', decimalSeparator())
-           + u" %"_qs;
-}
-
-QString row(const QString& what, double measured, double target, const QString& unit, double scale = 1)
-{
-    return u"<tr><td>"_qs + what + u"</td><td align=right>"_qs + figure(measured * scale) + u' ' + unit
-           + u"</td><td align=right>"_qs + (target > 0 ? figure(target * scale) + u' ' + unit : u"—"_qs)
-           + u"</td><td align=right>"_qs + deviation(measured, target) + u"</td></tr>"_qs;
+    const QString measured = f.text.isEmpty() ? reading(f.measured) + u' ' + f.unit : f.text;
+    const QString target = f.target > 0 ? reading(f.target) + u' ' + f.unit : u"—"_qs;
+    return u"<tr><td>"_qs + f.name + u"</td><td align=right>"_qs + measured + u"</td><td align=right>"_qs
+           + (f.text.isEmpty() ? target : QString()) + u"</td><td align=right>"_qs
+           + (f.text.isEmpty() ? deviationText(f) : QString()) + u"</td></tr>"_qs;
 }
 
 QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suffix)
@@ -189,14 +173,13 @@ void SimulationWindow::start()
     verdict->setText(u"Моделирование не запущено"_qs);
     save->setEnabled(false);
     bar->setValue(0);
-    const QString text = checkedNetlist(current, betaScale()); // a value it cannot take stops here
-    run = std::make_unique<SimulatorRun>(text, current.circuit.stopTime, emittersOf(current.circuit));
-    shownNetlist = text;
+    run = std::make_unique<CheckRun>(current, betaScale()); // a value it cannot take stops here
+    shownNetlist = run->netlistText();
     busy = true;
-    connect(run.get(), &SimulatorRun::progressed, bar, &QProgressBar::setValue);
+    connect(run.get(), &CheckRun::progressed, bar, &QProgressBar::setValue);
     // Queued: the result and any error box come after the run has finished reading its
     // worker.
-    connect(run.get(), &SimulatorRun::ended, this, &SimulationWindow::finish, Qt::QueuedConnection);
+    connect(run.get(), &CheckRun::ended, this, &SimulationWindow::finish, Qt::QueuedConnection);
     verdict->setText(u"Моделирование…"_qs);
     rerun->setEnabled(false);
     stop->setEnabled(true);
@@ -257,8 +240,7 @@ void SimulationWindow::finish()
     verdict->setText(run->failure());
     runReported(
         [this] {
-            const Waveforms w = run->waveforms(); // a failure goes to the error box
-            result = {.waveforms = w, .measurement = measure(current, w)};
+            result = run->result(); // a failure goes to the error box
             showResult();
         },
         this);
@@ -266,6 +248,7 @@ void SimulationWindow::finish()
 
 void SimulationWindow::clearResult()
 {
+    verdict->setStyleSheet({});
     figures->clear();
     notes->clear();
     QChart* old = chart->chart();
@@ -276,23 +259,25 @@ void SimulationWindow::clearResult()
 void SimulationWindow::showResult()
 {
     const Measurement& m = result.measurement;
+    const std::vector<Figure> rows = figuresOf(current, m);
+    const QStringList missed = missedTargets(rows);
     QString text = verdictText(m.verdict);
+    if (!missed.isEmpty())
+        text += QStringLiteral("\nРасчётные значения не выдержаны (более чем на %1 %): ")
+                    .arg(qRound(targetTolerance * 100))
+                + missed.join(u", "_qs);
+    text += u'\n' + convergenceText(result.convergence);
     if (!m.ratingBreaches.isEmpty())
         text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
     verdict->setText(withUsersSeparator(text));
+    // A design that misses its targets, or a result that did not converge, is not
+    // shown in the colour of a plain answer.
+    const bool trusted = missed.isEmpty() && result.convergence.converged;
+    verdict->setStyleSheet(trusted ? QString() : u"color: #b03000"_qs);
 
-    const Targets& t = current.targets;
     QString table = u"<table cellspacing=6><tr><th></th><th>моделирование</th><th>расчёт</th><th>отклонение</th></tr>"_qs;
-    if (current.kind == Kind::Astable) {
-        table += row(u"Период tau"_qs, m.period, t.period, u"мкс"_qs, 1e6);
-    } else {
-        table += row(u"Длительность импульса"_qs, m.pulseLength, t.pulseLength, u"мкс"_qs, 1e6);
-        table += row(u"Время восстановления"_qs, m.recovery, t.recovery, u"мкс"_qs, 1e6);
-        table += u"<tr><td>Импульсов на запуски</td><td align=right>"_qs + QString::number(m.pulses) + u" на "_qs
-                 + QString::number(m.triggers) + u"</td></tr>"_qs;
-    }
-    table += row(u"Um1"_qs, m.amplitude1, t.amplitude1, u"В"_qs);
-    table += row(u"Um2"_qs, m.amplitude2, t.amplitude2, u"В"_qs);
+    for (const Figure& f : rows)
+        table += row(f);
     figures->setText(table + u"</table>"_qs);
     notes->setText(withUsersSeparator(current.notes.join(u'\n')));
 

@@ -37,7 +37,7 @@ public:
     void cancel();
     bool running() const { return busy; }
     // The run going, for watching its worker from outside.
-    const SimulatorRun* currentRun() const { return run.get(); }
+    const SimulatorRun* currentRun() const { return run ? run->currentRun() : nullptr; }
 
     // The design, figures and netlist of the run the window shows (going, done, failed
     // or cancelled): never those of the fields or controls as they are now.
@@ -61,7 +61,7 @@ private:
     Design current;
     QString shownNetlist;
     CheckResult result;
-    std::unique_ptr<SimulatorRun> run;
+    std::unique_ptr<CheckRun> run;
     bool busy = false;
     // The trigger follows the design: the user's values hold until the design changes.
     QString triggeredDesign;

@@ -1,0 +1,144 @@
+#include "check_design.h"
+
+#include "check.h"
+#include "error_reporting.h"
+#include "forms.h"
+#include "layout.h"
+#include "saved_values.h"
+#include "table_window.h"
+#include "user_files.h"
+
+#include <QAbstractButton>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <cstdio>
+
+namespace takton {
+namespace {
+
+using namespace simulation;
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+const RegisteredWindow* calculatorNamed(const QString& form)
+{
+    for (const RegisteredWindow& row : registeredWindows())
+        if (!row.menuButton.empty() && row.circuit && QLatin1String(row.form.data(), qsizetype(row.form.size())) == form)
+            return &row;
+    return nullptr;
+}
+
+// Every "Шаг N" button in the order of the window's table, clicked as a user clicks
+// it; the first that fails stops the check with its message.
+void pressEveryStep(TableWindow& window)
+{
+    QString failure;
+    reportFailuresTo([&failure](const QString& message) { failure = message; });
+    for (const ControlRow& row : window.layoutRows()) {
+        if (row.kind != takton::Kind::Button || !row.caption.startsWith(u"Шаг"))
+            continue;
+        qobject_cast<QAbstractButton*>(window.control(row.name))->click();
+        if (!failure.isEmpty()) {
+            reportFailuresTo({});
+            throw Exception(row.caption.toString() + u": "_qs + failure);
+        }
+    }
+    reportFailuresTo({});
+}
+
+QJsonValue number(double value)
+{
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
+}
+
+QString asText(const Measurement& m, const std::vector<Figure>& figures, const CheckResult& r, const Design& d)
+{
+    QStringList lines{verdictText(m.verdict)};
+    if (const QStringList missed = missedTargets(figures); !missed.isEmpty())
+        lines << QStringLiteral("Расчётные значения не выдержаны (более чем на %1 %): ").arg(qRound(targetTolerance * 100))
+                     + missed.join(u", "_qs);
+    lines << convergenceText(r.convergence);
+    for (const Figure& f : figures)
+        lines << (f.text.isEmpty() ? QStringLiteral("%1: %2 %3 (расчёт %4, отклонение %5)")
+                                         .arg(f.name, reading(f.measured), f.unit,
+                                              f.target > 0 ? reading(f.target) + u' ' + f.unit : u"—"_qs,
+                                              deviationText(f))
+                                   : f.name + u": "_qs + f.text);
+    if (!m.ratingBreaches.isEmpty())
+        lines << u"Транзистор выходит за допустимые режимы:"_qs << m.ratingBreaches;
+    if (!d.notes.isEmpty())
+        lines << u"Примечания:"_qs << d.notes;
+    return lines.join(u'\n') + u'\n';
+}
+
+QString asJson(const Measurement& m, const std::vector<Figure>& figures, const CheckResult& r, const Design& d,
+               bool intended)
+{
+    QJsonArray rows;
+    for (const Figure& f : figures) {
+        QJsonObject row{{u"name"_qs, f.name}};
+        if (f.text.isEmpty())
+            row = QJsonObject{{u"name"_qs, f.name}, {u"measured"_qs, number(f.measured)},
+                              {u"target"_qs, f.target > 0 ? QJsonValue(f.target) : QJsonValue()},
+                              {u"unit"_qs, f.unit}, {u"deviation"_qs, deviationText(f)}};
+        else
+            row.insert(u"text"_qs, f.text);
+        rows.append(row);
+    }
+    const QJsonObject result{
+        {u"verdict"_qs, verdictText(m.verdict)},
+        {u"intended"_qs, intended},
+        {u"missedTargets"_qs, QJsonArray::fromStringList(missedTargets(figures))},
+        {u"converged"_qs, r.convergence.converged},
+        {u"convergence"_qs, convergenceText(r.convergence)},
+        {u"convergedStep"_qs, r.convergence.converged ? QJsonValue(r.convergence.step) : QJsonValue()},
+        {u"pulses"_qs, m.pulses},
+        {u"triggers"_qs, m.triggers},
+        {u"figures"_qs, rows},
+        {u"ratingBreaches"_qs, QJsonArray::fromStringList(m.ratingBreaches)},
+        {u"notes"_qs, QJsonArray::fromStringList(d.notes)},
+    };
+    return QString::fromUtf8(QJsonDocument(result).toJson());
+}
+
+int checkOnce(const CheckRequest& request)
+{
+    const QByteArray json = readValuesFile(request.valuesFile);
+    const RegisteredWindow* row = calculatorNamed(formNamedIn(json));
+    if (!row)
+        throw Exception(QStringLiteral("Файл %1 не сохранён окном расчёта, которое можно проверить моделированием")
+                            .arg(shownName(request.valuesFile)));
+    row->create();
+    TableWindow& window = *row->window();
+    loadValues(window, json, shownName(request.valuesFile));
+    pressEveryStep(window);
+    const Design design = row->circuit(window);
+    const CheckResult result = check(design, request.betaScale, RunControl{});
+    const Measurement& m = result.measurement;
+    const Verdict wanted = design.kind == simulation::Kind::Astable ? Verdict::Oscillates : Verdict::FiresOncePerTrigger;
+    const bool intended = m.verdict == wanted && result.convergence.converged;
+    const std::vector<Figure> figures = figuresOf(design, m);
+    print(stdout, request.json ? asJson(m, figures, result, design, intended) : asText(m, figures, result, design));
+    row->destroy();
+    return intended ? 0 : 1;
+}
+
+} // namespace
+
+// The top-level handler of this mode: a failure is told on stderr, status 2.
+int checkDesign(const CheckRequest& request)
+{
+    try {
+        return checkOnce(request);
+    } catch (...) {
+        print(stderr, u"takton: "_qs + withClosingFullStop(messageOf(std::current_exception())) + u'\n');
+        return 2;
+    }
+}
+
+} // namespace takton
