@@ -25,12 +25,21 @@ void print(std::FILE* stream, const QString& text)
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-const RegisteredWindow* calculatorNamed(const QString& form)
+// The calculator a values file was saved from. A file that names none (damaged, or not
+// a values file) goes to the first, whose load refuses it with the message "Загрузить
+// значения" gives.
+const RegisteredWindow& calculatorNamed(const QString& form)
 {
-    for (const RegisteredWindow& row : registeredWindows())
-        if (!row.menuButton.empty() && row.circuit && QLatin1String(row.form.data(), qsizetype(row.form.size())) == form)
-            return &row;
-    return nullptr;
+    const RegisteredWindow* first = nullptr;
+    for (const RegisteredWindow& row : registeredWindows()) {
+        if (row.menuButton.empty() || !row.circuit)
+            continue;
+        if (QLatin1String(row.form.data(), qsizetype(row.form.size())) == form)
+            return row;
+        if (!first)
+            first = &row;
+    }
+    return *first;
 }
 
 // Every "Шаг N" button in the order of the window's table, clicked as a user clicks
@@ -109,10 +118,7 @@ QString asJson(const Measurement& m, const std::vector<Figure>& figures, const C
 int checkOnce(const CheckRequest& request)
 {
     const QByteArray json = readValuesFile(request.valuesFile);
-    const RegisteredWindow* row = calculatorNamed(formNamedIn(json));
-    if (!row)
-        throw Exception(QStringLiteral("Файл %1 не сохранён окном расчёта, которое можно проверить моделированием")
-                            .arg(shownName(request.valuesFile)));
+    const RegisteredWindow* row = &calculatorNamed(formNamedIn(json));
     row->create();
     TableWindow& window = *row->window();
     loadValues(window, json, shownName(request.valuesFile));

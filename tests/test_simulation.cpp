@@ -16,6 +16,7 @@
 #include "error_reporting.h"
 #include "gui_support.h"
 #include "simulation_window.h"
+#include "saved_values.h"
 #include "spice_number.h"
 #include "window_circuits.h"
 #include "simulation/worked_examples.h"
@@ -217,7 +218,115 @@ private slots:
     void triggerFollowsTheDesign_data();
     void triggerFollowsTheDesign();
     void hundredChecksKeepResidentMemory();
+    void resultsThatMoveWithTheStepAreNotConverged_data();
+    void resultsThatMoveWithTheStepAreNotConverged();
+    void checkFromTheCommandLine_data();
+    void checkFromTheCommandLine();
 };
+
+// Two runs at a step and half of it agree only with the same verdict and pulse count
+// and every figure within 2 %; a figure neither run measured agrees with itself.
+void SimulationTest::resultsThatMoveWithTheStepAreNotConverged_data()
+{
+    QTest::addColumn<Measurement>("finer");
+    QTest::addColumn<bool>("same");
+    Measurement base;
+    base.verdict = Verdict::Oscillates;
+    base.period = 1000e-6;
+    base.amplitude1 = 10;
+    base.amplitude2 = 8;
+    Measurement m = base;
+    QTest::newRow("identical") << m << true;
+    m.period = 1015e-6;
+    QTest::newRow("period 1.5 % longer") << m << true;
+    m.period = 1025e-6;
+    QTest::newRow("period 2.5 % longer") << m << false;
+    m = base;
+    m.amplitude2 = 7.7;
+    QTest::newRow("Um2 moved 3.8 %") << m << false;
+    m = base;
+    m.verdict = Verdict::Latches;
+    QTest::newRow("verdict changed") << m << false;
+    m = base;
+    m.pulses = 9;
+    QTest::newRow("pulse count changed") << m << false;
+    m = base;
+    m.period = notMeasured;
+    QTest::newRow("period no longer measured") << m << false;
+}
+
+void SimulationTest::resultsThatMoveWithTheStepAreNotConverged()
+{
+    QFETCH(Measurement, finer);
+    QFETCH(bool, same);
+    Measurement coarser;
+    coarser.verdict = Verdict::Oscillates;
+    coarser.period = 1000e-6;
+    coarser.amplitude1 = 10;
+    coarser.amplitude2 = 8;
+    QCOMPARE(sameResult(coarser, finer), same);
+    // What the user reads of a result that did not converge says so plainly.
+    const QString text = convergenceText({.converged = false, .step = 0, .finest = 0.5e-6, .reason = u"причина"_qs});
+    QVERIFY2(text.startsWith(u"Результат не сошёлся: причина"_qs), qPrintable(text));
+}
+
+// takton --check FILE: the worked example saved from its window, checked without a
+// display; a damaged file and a file whose step fails give status 2 and the message.
+void SimulationTest::checkFromTheCommandLine_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("astable that oscillates") << "Form2" << QStringList{} << QStringList{} << 0 << "Генерирует";
+    QTest::newRow("as JSON") << "Form3" << QStringList{} << QStringList{"--json"} << 0 << "\"converged\": true";
+    QTest::newRow("monostable that runs free") << "Form11" << QStringList{} << QStringList{} << 1
+                                               << "Срабатывает неправильно";
+    QTest::newRow("β ×0,2: the astable no longer works")
+        << "Form2" << QStringList{} << QStringList{"--beta-scale", "0.2"} << 1 << "Результат";
+    QTest::newRow("step that fails") << "Form2" << QStringList{"Edit1=десять"} << QStringList{} << 2 << "Шаг 1";
+    QTest::newRow("damaged file") << "" << QStringList{} << QStringList{} << 2 << "повреждён";
+    QTest::newRow("β scale not a number") << "Form2" << QStringList{} << QStringList{"--beta-scale", "x"} << 2
+                                          << "--beta-scale";
+}
+
+void SimulationTest::checkFromTheCommandLine()
+{
+    QFETCH(QString, form);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    if (!useCommaLocale()) // the worked examples are typed with a comma
+        QSKIP("ru_RU.UTF-8 is not generated on this machine");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"design.takton"_qs);
+    if (form.isEmpty()) {
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\"form\": ");
+    } else {
+        exampleDesign(form);
+        QWidget* window = registered(form).window();
+        typeAll(window, typed);
+        takton::saveValuesFile(*registered(form).window(), path);
+        typeAll(window, exampleOf(form).typed);
+    }
+    QProcess takton;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_qs);
+    environment.remove(u"QT_QPA_PLATFORM"_qs);
+    // The fields were typed with this process's separator; the program reads them with its own.
+    environment.insert(u"LC_ALL"_qs, QString::fromLatin1(std::setlocale(LC_NUMERIC, nullptr)));
+    takton.setProcessEnvironment(environment);
+    takton.start(QStringLiteral(TAKTON_PROGRAM), QStringList{u"--check"_qs, path} + options);
+    QVERIFY(takton.waitForFinished(60000));
+    const QString out = QString::fromUtf8(takton.readAllStandardOutput());
+    const QString err = QString::fromUtf8(takton.readAllStandardError());
+    QVERIFY2(takton.exitCode() == status, qPrintable(QString::number(takton.exitCode()) + u'\n' + out + err));
+    QVERIFY2((status == 2 ? err : out).contains(said), qPrintable(out + err));
+}
 
 void SimulationTest::numbersAlwaysWithAPoint_data()
 {
