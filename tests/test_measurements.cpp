@@ -66,6 +66,8 @@ private slots:
     void triggersCountedAsScheduled_data();
     void triggersCountedAsScheduled();
     void recoveryWaitsForTheSlowestNode();
+    void monostableVerdicts_data();
+    void monostableVerdicts();
 };
 
 void Measurements::edgesNeedBothThresholds_data()
@@ -144,6 +146,28 @@ void Measurements::recoveryWaitsForTheSlowestNode()
     QCOMPARE(m.verdict, Verdict::FiresOncePerTrigger);
     // Within 5 % of its 5 V swing once it is 9.5 µs on its way back.
     QVERIFY2(std::abs(m.recovery - 9.5e-6) < 30e-9, qPrintable(QString::number(m.recovery * 1e6)));
+}
+
+// What the output does after each trigger (0.2 µs wide), and what the user is told.
+void Measurements::monostableVerdicts_data()
+{
+    QTest::addColumn<double>("pulse"); // s, from 0.1 µs after the trigger; 0: no pulse
+    QTest::addColumn<Verdict>("verdict");
+    QTest::newRow("a pulse of its own, ten triggers long") << 2e-6 << Verdict::FiresOncePerTrigger;
+    QTest::newRow("a pulse that ends with the trigger") << 0.15e-6 << Verdict::FollowsTrigger;
+    QTest::newRow("the trigger moves nothing") << 0.0 << Verdict::DoesNotFire;
+}
+
+void Measurements::monostableVerdicts()
+{
+    QFETCH(double, pulse);
+    QFETCH(Verdict, verdict);
+    const double stop = 110e-6;
+    const Waveforms w = drawn(stop, [&](double t) {
+        const double since = sinceTrigger(t);
+        return since >= 0.1e-6 && since < 0.1e-6 + pulse ? 1.0 : 10.0;
+    });
+    QCOMPARE(measureMonostable(w, monostable(stop)).verdict, verdict);
 }
 
 QTEST_APPLESS_MAIN(Measurements)

@@ -226,8 +226,10 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
                 spent += w.time[i] - w.time[i - 1];
         return spent;
     };
+    // Both transistors conducting may be a monostable's rest: what matters is that the
+    // trigger moved nothing.
     if (std::isnan(above) && std::isnan(below)) {
-        m.verdict = bothConducting(w, s) ? Verdict::Latches : Verdict::DoesNotStart;
+        m.verdict = Verdict::DoesNotFire;
         return m;
     }
     const bool fallsWhenFired =
@@ -263,6 +265,11 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
     }
     m.verdict = oncePerTrigger && early == 0 ? Verdict::FiresOncePerTrigger : Verdict::FiresIrregularly;
     m.pulseLength = *back - *left;
+    // A pulse over by the time the trigger is (its edges and a fifth of its width
+    // allowed) is the trigger passed through, not a pulse the circuit holds by itself.
+    const double triggerOver = trigger.delay + trigger.width * 1.2 + 20e-9;
+    if (m.verdict == Verdict::FiresOncePerTrigger && *back <= triggerOver)
+        m.verdict = Verdict::FollowsTrigger;
     // The amplitudes between the levels held at rest and during the pulse.
     const auto any = [](double) { return true; };
     m.amplitude1 = std::abs(steadyLevel(w.time, w.c1, *left, *back, any) - rest1);
@@ -319,6 +326,10 @@ QString verdictText(Verdict verdict)
         return u"Не запускается: после включения питания схема не переключается"_qs;
     case Verdict::Latches:
         return u"Защёлкивается: оба транзистора остаются открытыми"_qs;
+    case Verdict::FollowsTrigger:
+        return u"Не удерживается: выходной импульс лишь повторяет запускающий, сама схема в возбуждённом состоянии не держится"_qs;
+    case Verdict::DoesNotFire:
+        return u"Не срабатывает: запускающий импульс не переключает схему"_qs;
     }
     return {};
 }

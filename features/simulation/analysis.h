@@ -18,7 +18,15 @@ enum class Verdict {
     FiresIrregularly,    // a monostable: no pulse, or more than one, for some trigger
     DoesNotStart,        // nothing switches after the supplies came up
     Latches,             // stuck with both transistors conducting
+    FollowsTrigger,      // a monostable whose output ends with the trigger: nothing holds it on
+    DoesNotFire,         // a monostable that the trigger does not switch
 };
+
+// What a design is built to do: oscillate, or fire once per trigger with a pulse of its own.
+inline bool worksAsIntended(Verdict verdict)
+{
+    return verdict == Verdict::Oscillates || verdict == Verdict::FiresOncePerTrigger;
+}
 
 inline constexpr double notMeasured = std::numeric_limits<double>::quiet_NaN();
 

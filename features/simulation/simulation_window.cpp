@@ -270,9 +270,9 @@ void SimulationWindow::showResult()
     if (!m.ratingBreaches.isEmpty())
         text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
     verdict->setText(withUsersSeparator(text));
-    // A design that misses its targets, or a result that did not converge, is not
-    // shown in the colour of a plain answer.
-    const bool trusted = missed.isEmpty() && result.convergence.converged;
+    // A design that does not work as intended or misses its targets, or a result that
+    // did not converge, is not shown in the colour of a plain answer.
+    const bool trusted = worksAsIntended(m.verdict) && missed.isEmpty() && result.convergence.converged;
     verdict->setStyleSheet(trusted ? QString() : u"color: #b03000"_qs);
 
     QString table = u"<table cellspacing=6><tr><th></th><th>моделирование</th><th>расчёт</th><th>отклонение</th></tr>"_qs;
