@@ -29,8 +29,9 @@ bool isCaption(const ControlRow& row)
     return row.kind == Kind::Label && !row.caption.trimmed().isEmpty();
 }
 
-// Lines of captions may touch by a pixel: of the captions to the item's left whose
-// rows it shares, the one sharing most of its height, then the nearest.
+// Lines of captions may touch by a pixel, and a row touched by one pixel only is
+// another line's: of the captions to the item's left whose rows it shares, the one
+// sharing most of its height, then the nearest.
 const ControlRow* captionOf(const ControlRow& item, const std::vector<const ControlRow*>& captions)
 {
     const QRect at = rectOf(item.rect);
@@ -39,7 +40,7 @@ const ControlRow* captionOf(const ControlRow& item, const std::vector<const Cont
     for (const ControlRow* caption : captions) {
         const QRect r = rectOf(caption->rect);
         const int shared = std::min(r.bottom(), at.bottom()) - std::max(r.top(), at.top()) + 1;
-        if (shared <= 0 || r.left() > at.left() || caption == &item)
+        if (shared < 2 || r.left() > at.left() || caption == &item)
             continue;
         if (!best || shared > bestShared || (shared == bestShared && r.left() > best->rect.left)) {
             best = caption;

@@ -41,7 +41,8 @@ struct LayoutLinks {
 
 // The links of the controls built from `rows` on `canvas` (whose children are named
 // after the rows), as they stand when built: a field or a result belongs to the caption
-// to its left whose row shares most of its height, of two the nearer one.
+// to its left whose row shares most of its height (more than the pixel by which two
+// lines may touch), of two the nearer one.
 LayoutLinks linkLayout(const std::vector<ControlRow>& rows, const QWidget* canvas);
 
 } // namespace takton
