@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Тактон and every test, installing what is missing, and runs the tests on
-# Qt's offscreen platform (no display needed): the optimised build first, then the
+# Builds Тактон, every test and the benchmarks, installing what is missing, and runs
+# the tests on Qt's offscreen platform (no display needed), the checks of the desktop
+# files and of the Debian package among them: the optimised build first, then the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then a
 # short libFuzzer run of each numeric-text target when clang is at hand.
 #   TAKTON_FUZZ_SECONDS=N  length of each fuzzing run (default 60; 0 skips fuzzing)
@@ -18,11 +19,11 @@ if [ "$fuzz_seconds" != 0 ] && [ -f /etc/debian_version ]; then
 fi
 
 echo "== Optimised build"
-scripts/prepare.sh "${extra[@]}"
+scripts/prepare.sh --with-checks --with-bench "${extra[@]}"
 ctest --preset default -j "$jobs"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
-scripts/prepare.sh --preset asan
+scripts/prepare.sh --preset asan --with-checks
 ctest --preset asan -j "$jobs"
 
 if [ "$fuzz_seconds" = 0 ]; then

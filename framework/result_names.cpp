@@ -1,12 +1,12 @@
 #include "result_names.h"
 
+#include "layout_links.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QSet>
-#include <vector>
 
 namespace takton {
 namespace {
@@ -18,36 +18,12 @@ QString qName(std::string_view name)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-bool sameRow(const QRect& a, const QRect& b)
-{
-    return a.top() < b.bottom() && b.top() < a.bottom();
-}
-
 // The caption a value stands after, without the sign that introduces the value:
 // "Сопротивление резистора Rк1 =" -> "Сопротивление резистора Rк1".
 QString captionName(const QString& caption)
 {
     static const QRegularExpression introducer(QStringLiteral("[\\s=:]+$"));
     return caption.simplified().remove(introducer);
-}
-
-// The caption to the left of `result` that shares most of its line; of two on the
-// same line, the nearer. Lines of captions may touch by a pixel.
-const QLabel* captionBefore(const QLabel* result, const std::vector<const QLabel*>& captions)
-{
-    const QLabel* best = nullptr;
-    int bestShared = 0;
-    for (const QLabel* label : captions) {
-        const QRect r = label->geometry();
-        if (!sameRow(r, result->geometry()) || r.left() >= result->x())
-            continue;
-        const int shared = r.intersected(QRect(r.left(), result->y(), r.width(), result->height())).height();
-        if (!best || shared > bestShared || (shared == bestShared && r.left() > best->x())) {
-            best = label;
-            bestShared = shared;
-        }
-    }
-    return best;
 }
 
 // A result label reads as static text whose name is its caption and whose text (and
@@ -117,30 +93,18 @@ bool isResultLabel(const QLabel* label)
     return label->property(resultProperty).toBool();
 }
 
-void nameResultsAndSteps(QWidget* canvas, const std::vector<ControlRow>& rows)
+void nameResultsAndSteps(QWidget* canvas, const LayoutLinks& links)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(resultLabelFactory), true);
     (void)factoryInstalled;
 
-    QSet<QString> resultNames;
-    for (const ControlRow& row : rows)
-        if (row.kind == Kind::Label && row.caption.isEmpty() && !row.style.link)
-            resultNames.insert(qName(row.name));
-    // Sorted once into results and the captions they may stand after: a window has
-    // dozens of each.
-    std::vector<QLabel*> results;
-    std::vector<const QLabel*> captions;
-    for (QLabel* label : canvas->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (resultNames.contains(label->objectName())) {
-            label->setProperty(resultProperty, true);
-            results.push_back(label);
-        } else if (!label->text().trimmed().isEmpty()) {
-            captions.push_back(label);
-        }
+    for (const ResultLink& link : links.results) {
+        auto* label = canvas->findChild<QLabel*>(qName(link.result), Qt::FindDirectChildrenOnly);
+        label->setProperty(resultProperty, true);
+        if (!link.caption.empty())
+            label->setAccessibleName(
+                captionName(canvas->findChild<QLabel*>(qName(link.caption), Qt::FindDirectChildrenOnly)->text()));
     }
-    for (QLabel* label : results)
-        if (const QLabel* caption = captionBefore(label, captions))
-            label->setAccessibleName(captionName(caption->text()));
     static const QRegularExpression stepCaption(QStringLiteral("^Шаг\\s+\\d+$"));
     for (auto* button : canvas->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
         if (stepCaption.match(button->text().simplified()).hasMatch())

@@ -3,17 +3,15 @@
 // label is named after the caption it stands after ("Сопротивление резистора Rк1")
 // and reads its value as its text; a step button is named after its step ("Шаг 4").
 
-#include "layout.h"
-
-#include <vector>
-
 class QLabel;
 class QWidget;
 
 namespace takton {
 
-// Names the result labels and the step buttons on `canvas`, built from `rows`.
-void nameResultsAndSteps(QWidget* canvas, const std::vector<ControlRow>& rows);
+struct LayoutLinks;
+
+// Names the result labels and the step buttons on `canvas` after their links.
+void nameResultsAndSteps(QWidget* canvas, const LayoutLinks& links);
 
 // A label named as a result by `nameResultsAndSteps`.
 bool isResultLabel(const QLabel* label);

@@ -4,8 +4,10 @@
 // is its name in the table. Calculator steps use `read` and `write`, which hold all
 // the conversion, storing and formatting rules, so a step is its list of operations.
 
+#include "designed_palette.h"
 #include "extended.h"
 #include "layout.h"
+#include "layout_links.h"
 #include "standard_values.h"
 
 #include <QColor>
@@ -31,11 +33,6 @@ namespace takton {
 
 struct ShownResult;
 
-namespace background {
-inline constexpr QColor dialogFace{240, 240, 240};
-inline constexpr QColor inactiveCaptionGradient{215, 228, 242}; // pale blue-grey
-} // namespace background
-
 struct WindowProperties {
     std::string_view objectName;
     QStringView caption;
@@ -57,6 +54,8 @@ public:
 
     // The rows the window was built from, and the controls Tab visits, in order.
     const std::vector<ControlRow>& layoutRows() const { return rows; }
+    // Which caption each field and each result belongs to, recorded when built.
+    const LayoutLinks& layoutLinks() const { return links; }
     const std::vector<std::string_view>& focusOrder() const { return focusNames; }
     const WindowProperties& windowProperties() const { return properties; }
 
@@ -98,16 +97,19 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Building (table_window.cpp).
     QWidget* addControl(const ControlRow& row);
     void onClick(QWidget* control, std::function<void()> handler);
     void fitCanvas();
-    // The row of the lowest step button, if the window has one.
+    // The row of actions (action_row.cpp): the row of the lowest step button, if any.
     const ControlRow* lastStep() const;
+    // Results written and their menus (reading_writing.cpp).
     void setLabelText(std::string_view label, const QString& text, const ShownResult& shown);
     // A written result can be selected and copied; a resistance or a capacitance also
     // tells the standard values around it and offers the nearest for its field.
     void offerStandardValues(QLabel* label, std::string_view name, const ShownResult& shown);
     void showResultMenu(QLabel* label, std::string_view name, QPoint at);
+    // Placement (window_placement.cpp).
     void fitFrame();
     QScreen* openingScreen() const;
     QPoint openingPosition() const;
@@ -119,6 +121,7 @@ private:
     QSize outerSize; // the designed size, shrunk to the screen it first opens on
     QPointer<QScreen> firstScreen; // the menu's screen, when the menu showed it
     std::vector<ControlRow> rows;
+    LayoutLinks links;
     std::vector<std::string_view> focusNames;
     std::map<std::string_view, std::optional<StandardValue>> acceptable; // by result label
     QScrollArea* scroller;

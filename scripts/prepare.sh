@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), configures
 # and builds with every core. Shared by run.sh and test.sh.
-#   scripts/prepare.sh [--preset NAME] [--target NAME] [extra packages...]
+#   scripts/prepare.sh [--preset NAME] [--target NAME] [--with-checks] [--with-bench]
+#                      [extra packages...]
 # builds the "default" preset (build/) unless another is named, and every target
-# unless one is named (run.sh builds only the program).
+# unless one is named (run.sh builds only the program). --with-checks adds the tests of
+# the desktop files and the Debian package, --with-bench the benchmarks (test.sh asks
+# for both), each with the packages only it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,11 +20,21 @@ if [ "${1:-}" = "--target" ]; then
     target=(--target "$2")
     shift 2
 fi
-
+options=()
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libmpfr-dev
-          fonts-dejavu-core fonts-wine desktop-file-utils appstream dpkg-dev poppler-utils
-          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libbenchmark-dev libxcb-damage0-dev libxcb-shm0-dev libxcb1-dev libfontconfig-dev locales qt6-translations-l10n
-          lintian shared-mime-info "$@")
+          fonts-dejavu-core fonts-wine dpkg-dev poppler-utils
+          libngspice0-dev qt6-charts-dev libqt6opengl6-dev libxcb1-dev libfontconfig-dev locales qt6-translations-l10n)
+if [ "${1:-}" = "--with-checks" ]; then
+    options+=(-DTAKTON_DESKTOP_CHECKS=ON)
+    packages+=(desktop-file-utils appstream lintian shared-mime-info)
+    shift
+fi
+if [ "${1:-}" = "--with-bench" ]; then
+    options+=(-DTAKTON_BENCH=ON)
+    packages+=(libbenchmark-dev libxcb-damage0-dev libxcb-shm0-dev)
+    shift
+fi
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -40,5 +53,5 @@ if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
         echo "prepare.sh: could not generate ru_RU.UTF-8; the tests that need it will skip"
 fi
 
-cmake --preset "$preset" >/dev/null
+cmake --preset "$preset" "${options[@]}" >/dev/null
 cmake --build --preset "$preset" -j "$(nproc)" "${target[@]}"

@@ -1,15 +1,14 @@
 #include "report.h"
 
 #include "error_reporting.h"
-#include "field_names.h"
-#include "user_files.h"
 #include "fonts.h"
+#include "layout_links.h"
+#include "user_files.h"
 #include "table_window.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QIODevice>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,50 +35,7 @@ struct Placed {
     const ControlRow* row;
     QWidget* widget;
     QRect rect;
-
-    int centreY() const { return rect.top() + rect.height() / 2; }
 };
-
-// `item` belongs to the line of `caption` when it stands on the caption's row, to
-// its right: a row whose span holds the item's middle beats one it merely touches,
-// then the caption nearest to its left.
-const Placed* captionOf(const Placed& item, const std::vector<Placed>& captions)
-{
-    const Placed* best = nullptr;
-    auto holdsMiddle = [&](const Placed* c) {
-        return c->rect.top() <= item.centreY() && item.centreY() <= c->rect.bottom();
-    };
-    for (const Placed& caption : captions) {
-        const bool touches = caption.rect.top() <= item.rect.bottom() && item.rect.top() <= caption.rect.bottom();
-        if (!touches || caption.rect.left() > item.rect.left())
-            continue;
-        if (!best || holdsMiddle(&caption) > holdsMiddle(best) ||
-            (holdsMiddle(&caption) == holdsMiddle(best) && caption.rect.left() > best->rect.left()))
-            best = &caption;
-    }
-    return best;
-}
-
-// The gap whose pixels the field covers most.
-CaptionGap gapUnder(const Placed& field, const Placed& caption, const std::vector<CaptionGap>& gaps)
-{
-    const QFontMetricsF metrics(caption.widget->font());
-    const QString text = caption.row->caption.toString();
-    const qreal fieldLeft = field.rect.left() - caption.rect.left();
-    const qreal fieldRight = fieldLeft + field.rect.width();
-    CaptionGap best = gaps.front();
-    qreal bestOverlap = -1e9;
-    for (const CaptionGap& gap : gaps) {
-        const qreal left = metrics.horizontalAdvance(text.left(gap.start));
-        const qreal right = gap.end == gap.start ? left + field.rect.width() : metrics.horizontalAdvance(text.left(gap.end));
-        const qreal overlap = std::min(right, fieldRight) - std::max(left, fieldLeft);
-        if (overlap > bestOverlap) {
-            bestOverlap = overlap;
-            best = gap;
-        }
-    }
-    return best;
-}
 
 QString escaped(const QString& text)
 {
@@ -99,19 +55,17 @@ QString styled(const ControlRow& row, const QString& html)
 
 // A caption with the texts of its fields standing in its blanks, and the results
 // shown to its right.
-QString lineHtml(const Placed& caption, std::vector<const Placed*> fields, std::vector<const Placed*> results)
+QString lineHtml(const TableWindow& window, const Placed& caption, std::vector<const Placed*> results)
 {
     const QString text = caption.row->caption.toString();
-    const std::vector<CaptionGap> gaps = captionGaps(text);
-    std::vector<std::pair<CaptionGap, const Placed*>> filled;
-    for (const Placed* field : fields)
-        filled.emplace_back(gapUnder(*field, caption, gaps), field);
-    std::sort(filled.begin(), filled.end(), [](const auto& a, const auto& b) { return a.first.start < b.first.start; });
+    std::vector<const FieldLink*> filled = window.layoutLinks().fieldsOn(caption.row->name);
+    std::stable_sort(filled.begin(), filled.end(), [](auto* a, auto* b) { return a->gap.start < b->gap.start; });
     QString html;
     qsizetype from = 0;
-    for (const auto& [gap, field] : filled) {
-        html += escaped(text.mid(from, gap.start - from)) + ' ' + fieldHtml(qobject_cast<QLineEdit*>(field->widget)) + ' ';
-        from = std::max(from, gap.end);
+    for (const FieldLink* field : filled) {
+        html += escaped(text.mid(from, field->gap.start - from)) + ' ' +
+                fieldHtml(qobject_cast<QLineEdit*>(window.control(field->field))) + ' ';
+        from = std::max(from, field->gap.end);
     }
     html += escaped(text.mid(from));
     html = styled(*caption.row, html.trimmed());
@@ -181,7 +135,7 @@ QString reportSignature(const QDateTime& when)
 
 QString reportHtml(const TableWindow& window, const QDateTime& when, Schematic schematic)
 {
-    std::vector<Placed> captions, fields, results, steps;
+    std::vector<Placed> captions, results, steps;
     std::vector<Entry> entries;
     for (const ControlRow& row : window.layoutRows()) {
         QWidget* widget = window.control(row.name);
@@ -191,7 +145,6 @@ QString reportHtml(const TableWindow& window, const QDateTime& when, Schematic s
             (row.caption.isEmpty() ? results : captions).push_back(placed);
             break;
         case Kind::Edit:
-            fields.push_back(placed);
             break;
         case Kind::Button:
             steps.push_back(placed);
@@ -203,20 +156,24 @@ QString reportHtml(const TableWindow& window, const QDateTime& when, Schematic s
         }
     }
 
+    // Each result shown stands on the line of the caption it was linked to when the
+    // window was built, or on a line of its own.
+    auto captionOf = [&](const Placed& result) {
+        for (const ResultLink& link : window.layoutLinks().results)
+            if (link.result == result.row->name)
+                return link.caption;
+        return std::string_view{};
+    };
     for (const Placed& caption : captions) {
-        std::vector<const Placed*> own, shown;
-        for (const Placed& field : fields)
-            if (captionOf(field, captions) == &caption)
-                own.push_back(&field);
+        std::vector<const Placed*> shown;
         for (const Placed& result : results)
-            if (captionOf(result, captions) == &caption && !qobject_cast<QLabel*>(result.widget)->text().isEmpty())
+            if (captionOf(result) == caption.row->name && !qobject_cast<QLabel*>(result.widget)->text().isEmpty())
                 shown.push_back(&result);
-        entries.push_back({caption.rect, lineHtml(caption, own, shown)});
+        entries.push_back({caption.rect, lineHtml(window, caption, shown)});
     }
-    // A result with no caption on its row is a line of its own.
     for (const Placed& result : results) {
         const QString text = qobject_cast<QLabel*>(result.widget)->text();
-        if (!captionOf(result, captions) && !text.isEmpty())
+        if (captionOf(result).empty() && !text.isEmpty())
             entries.push_back({result.rect, styled(*result.row, escaped(text))});
     }
     for (const Placed& step : steps)

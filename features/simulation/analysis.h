@@ -4,7 +4,7 @@
 // leaves what the user typed as its ratings.
 
 #include "circuit.h"
-#include "engine.h"
+#include "waveforms.h"
 
 #include <QStringList>
 #include <functional>

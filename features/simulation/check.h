@@ -3,6 +3,7 @@
 
 #include "analysis.h"
 #include "design_fields.h"
+#include "engine.h"
 
 #include <QObject>
 #include <memory>

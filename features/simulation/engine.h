@@ -5,6 +5,8 @@
 // go at the same time. The worker starts in a private empty folder and runs no init
 // file of the user's or of the folder the program was started in.
 
+#include "waveforms.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -16,15 +18,6 @@
 #include <vector>
 
 namespace takton::simulation {
-
-// The six probes every netlist saves, sampled at the simulator's own time points.
-struct Waveforms {
-    std::vector<double> time;   // s
-    std::vector<double> c1, b1; // V, T1's collector and base
-    std::vector<double> c2, b2; // V, T2's collector and base
-    std::vector<double> ic1, ic2; // A, into each collector
-    std::vector<double> e1, e2; // V, each emitter (all 0 for an emitter on the common wire)
-};
 
 // The nodes the two emitters sit on; "0" is the common wire.
 struct Emitters {
