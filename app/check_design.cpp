@@ -126,8 +126,7 @@ int checkOnce(const CheckRequest& request)
     const Design design = row->circuit(window);
     const CheckResult result = check(design, request.betaScale, RunControl{});
     const Measurement& m = result.measurement;
-    const Verdict wanted = design.kind == simulation::Kind::Astable ? Verdict::Oscillates : Verdict::FiresOncePerTrigger;
-    const bool intended = m.verdict == wanted && result.convergence.converged;
+    const bool intended = worksAsIntended(m.verdict) && result.convergence.converged;
     const std::vector<Figure> figures = figuresOf(design, m);
     print(stdout, request.json ? asJson(m, figures, result, design, intended) : asText(m, figures, result, design));
     row->destroy();
