@@ -3,12 +3,10 @@
 #include "check.h"
 #include "error_reporting.h"
 #include "forms.h"
-#include "layout.h"
 #include "saved_values.h"
 #include "table_window.h"
 #include "user_files.h"
 
-#include <QAbstractButton>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,24 +38,6 @@ const RegisteredWindow& calculatorNamed(const QString& form)
             first = &row;
     }
     return *first;
-}
-
-// Every "Шаг N" button in the order of the window's table, clicked as a user clicks
-// it; the first that fails stops the check with its message.
-void pressEveryStep(TableWindow& window)
-{
-    QString failure;
-    reportFailuresTo([&failure](const QString& message) { failure = message; });
-    for (const ControlRow& row : window.layoutRows()) {
-        if (row.kind != takton::Kind::Button || !row.caption.startsWith(u"Шаг"))
-            continue;
-        qobject_cast<QAbstractButton*>(window.control(row.name))->click();
-        if (!failure.isEmpty()) {
-            reportFailuresTo({});
-            throw Exception(row.caption.toString() + u": "_qs + failure);
-        }
-    }
-    reportFailuresTo({});
 }
 
 QJsonValue number(double value)
@@ -122,7 +102,7 @@ int checkOnce(const CheckRequest& request)
     row->create();
     TableWindow& window = *row->window();
     loadValues(window, json, shownName(request.valuesFile));
-    pressEveryStep(window);
+    // Presses every step in order first: a step that fails ends the check here.
     const Design design = row->circuit(window);
     const CheckResult result = check(design, request.betaScale, RunControl{});
     const Measurement& m = result.measurement;

@@ -23,7 +23,7 @@ namespace takton {
 namespace {
 
 template <auto circuit>
-constexpr simulation::Design (*circuitOf())(const TableWindow&)
+constexpr simulation::Design (*circuitOf())(TableWindow&)
 {
     if constexpr (std::is_null_pointer_v<decltype(circuit)>)
         return nullptr;
@@ -53,16 +53,16 @@ constexpr RegisteredWindow row(std::string_view form, std::string_view menuButto
 
 constexpr RegisteredWindow registry[] = {
     row<TForm1, Form1>("Form1"),
-    row<TForm2, Form2, simulation::designOfForm2>("Form2", "Button1"),
-    row<TForm3, Form3, simulation::designOfForm3>("Form3", "Button2"),
-    row<TForm4, Form4, simulation::designOfForm4>("Form4", "Button3"),
-    row<TForm5, Form5, simulation::designOfForm5>("Form5", "Button4"),
-    row<TForm6, Form6, simulation::designOfForm6>("Form6", "Button5"),
-    row<TForm7, Form7, simulation::designOfForm7>("Form7", "Button6"),
-    row<TForm8, Form8, simulation::designOfForm8>("Form8", "Button7"),
-    row<TForm9, Form9, simulation::designOfForm9>("Form9", "Button8"),
-    row<TForm10, Form10, simulation::designOfForm10>("Form10", "Button9"),
-    row<TForm11, Form11, simulation::designOfForm11>("Form11", "Button11"),
+    row<TForm2, Form2, simulation::designOf<TForm2>>("Form2", "Button1"),
+    row<TForm3, Form3, simulation::designOf<TForm3>>("Form3", "Button2"),
+    row<TForm4, Form4, simulation::designOf<TForm4>>("Form4", "Button3"),
+    row<TForm5, Form5, simulation::designOf<TForm5>>("Form5", "Button4"),
+    row<TForm6, Form6, simulation::designOf<TForm6>>("Form6", "Button5"),
+    row<TForm7, Form7, simulation::designOf<TForm7>>("Form7", "Button6"),
+    row<TForm8, Form8, simulation::designOf<TForm8>>("Form8", "Button7"),
+    row<TForm9, Form9, simulation::designOf<TForm9>>("Form9", "Button8"),
+    row<TForm10, Form10, simulation::designOf<TForm10>>("Form10", "Button9"),
+    row<TForm11, Form11, simulation::designOf<TForm11>>("Form11", "Button11"),
 };
 
 } // namespace

@@ -19,9 +19,9 @@ struct RegisteredWindow {
     void (*create)();
     void (*destroy)();
     TableWindow* (*window)();
-    // The circuit its simulation check builds from its fields; null for a window
-    // without one.
-    simulation::Design (*circuit)(const TableWindow&) = nullptr;
+    // The design its simulation check runs: its steps pressed in order, then its
+    // circuit from what they stored; null for a window without one.
+    simulation::Design (*circuit)(TableWindow&) = nullptr;
 };
 
 // In creation order: the main window first, then the calculators by form number.

@@ -9,8 +9,11 @@
 
 #include "table_window.h"
 
+#include <QLineEdit>
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace takton {
@@ -51,12 +54,25 @@ class TableWindowOf : public TableWindow {
 public:
     using TableWindow::TableWindow;
 
+    // Presses every step ("Шаг N") in the order of its number, as the user would, by
+    // running its handler: the window's state is then the one its fields give. A step
+    // that fails throws its own exception out of here; the steps after it do not run.
+    void pressEveryStep()
+    {
+        for (const auto& step : steps)
+            (static_cast<Form*>(this)->*step.second)();
+    }
+
 protected:
     template <std::size_t N>
     void build(const Control<Form> (&layout)[N])
     {
         static_assert(acceptedFieldsExist<Form>(), "a result label accepts into no field of the window's layout table");
         TableWindow::build(layout);
+        for (const Control<Form>& row : layout)
+            if (row.kind == Kind::Button && row.onClick && row.caption.startsWith(u"Шаг "))
+                steps.emplace_back(row.caption.mid(4).toInt(), row.onClick);
+        std::stable_sort(steps.begin(), steps.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     }
 
     using Field = ControlName<Form, Kind::Edit>;
@@ -64,6 +80,9 @@ protected:
     using Focusable = ControlName<Form, Kind::Edit, Kind::Button>;
 
     double read(Field edit) const { return TableWindow::read(edit.name); }
+    // An input field itself, for what reads it beyond the steps (a value no step reads,
+    // the name the field is known by).
+    const QLineEdit& field(Field edit) const { return *static_cast<const QLineEdit*>(control(edit.name)); }
     void write(Result label, X value, QStringView suffix) { TableWindow::write(label.name, value, suffix); }
     void writeRange(Result label, X lower, X upper, QStringView suffix)
     {
@@ -77,6 +96,9 @@ protected:
             order.push_back(name.name);
         TableWindow::setFocusOrder(order);
     }
+
+private:
+    std::vector<std::pair<int, void (Form::*)()>> steps; // by step number, from the layout table
 };
 
 // Every calculator window: a table-built window whose steps read fields and write

@@ -5,10 +5,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm2 : public takton::Calculator<TForm2> {
     Q_OBJECT
 public:
     TForm2();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit2Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the on-state collector currents

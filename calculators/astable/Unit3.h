@@ -5,10 +5,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm3 : public takton::Calculator<TForm3> {
     Q_OBJECT
 public:
     TForm3();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit3Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the on-state collector currents

@@ -6,10 +6,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm7 : public takton::Calculator<TForm7> {
     Q_OBJECT
 public:
     TForm7();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit7Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the on-state collector currents

@@ -5,10 +5,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm8 : public takton::Calculator<TForm8> {
     Q_OBJECT
 public:
     TForm8();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit8Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the on-state collector currents

@@ -5,10 +5,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm10 : public takton::Calculator<TForm10> {
     Q_OBJECT
 public:
     TForm10();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit10Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the on-state collector currents

@@ -3,17 +3,18 @@
 // Rб2 on the common wire, C1 from T1's collector to T2's base, C2 from T2's collector
 // to T1's base, and the trigger through C3 into T2's base.
 
+#include "Unit10.h"
+#include "Unit10Layout.h"
 #include "window_circuits.h"
 
 #include <algorithm>
 
-namespace takton::simulation {
+using namespace takton::simulation;
 
-Design designOfForm10(const TableWindow& window)
+Design TForm10::circuit() const
 {
-    const DesignFields f(window);
-    Design d = f.designWithTargets(Kind::Monostable, "Edit3");
-    const double tau = d.targets.pulseLength;
+    Design d = designWithTargets(Kind::Monostable, Um1, Um2, tau);
+    d.maxTemperature = typedTemperature(field("Edit4"));
     // The window gives no recovery time of its own: the result shows the measured one
     // without a target.
 
@@ -21,25 +22,18 @@ Design designOfForm10(const TableWindow& window)
     c.title = u"Monostable with capacitive coupling"_qs;
     // The collector-base ratings are typed, but no step reads them: left empty, they are
     // not checked.
-    const auto rating = [&](const char* edit) {
-        if (const auto typed = f.optionalNumber(edit))
-            return *typed;
-        d.notes << QStringLiteral("Поле «%1» пусто: это напряжение не проверяется").arg(f.nameOf(edit));
-        return 0.0;
-    };
-    c.t1 = {.betaMin = f.number("Edit11"), .betaSource = f.source("Edit11"),
-            .collectorCurrentMax = f.number("Edit5"),
-            .collectorBaseMax = rating("Edit7"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
-            .collectorCurrentMax = f.number("Edit6"),
-            .collectorBaseMax = rating("Edit8"), .reverseBaseEmitter = d.targets.amplitude2};
-    const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
-    const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
-    const double rb1 = f.number("Edit19"), rb2 = f.number("Edit20");
-    const double c2 = 1e-9 * f.number("Edit21"); // typed in nanofarads
-    // C1: the window has no field for it; the value Step 7 computes.
-    const double c1 = (rb1 + rk2) * c2 / (rb2 + rk1);
-    d.notes << QStringLiteral("С1 взята по расчёту шага 7: %1 нФ").arg(c1 * 1e9, 0, 'g', 6);
+    c.t1 = {.betaMin = beta1min, .betaSource = typedIn(field("Edit11")), .collectorCurrentMax = Ik1max,
+            .collectorBaseMax = optionalRating(field("Edit7"), u"Т1"_qs, d.notes), .reverseBaseEmitter = Um1};
+    c.t2 = {.betaMin = beta2min, .betaSource = typedIn(field("Edit12")), .collectorCurrentMax = Ik2max,
+            .collectorBaseMax = optionalRating(field("Edit8"), u"Т2"_qs, d.notes), .reverseBaseEmitter = Um2};
+    // The names the trigger below uses; tau in seconds, where Step 6 stored microseconds.
+    const double tau = d.targets.pulseLength, ek2 = Ek2;
+    const double rk1 = Rk1, rk2 = Rk2, rb1 = Rb1, rb2 = Rb2;
+    const double c2 = 1e-9 * C2; // typed in nanofarads, read by Step 7
+    // C1: the window has no field for it; the value Step 7 stored.
+    const ChosenPart timing = timingCapacitorC1(StepGives::Value, C1calc, 7, d.notes);
+    const double c1 = timing.value;
+
     // C3 ten times C2: the trigger reaches T2's base almost undivided.
     const double c3 = 10 * c2;
     d.notes << QStringLiteral("С3 на схеме без номинала: взята %1 нФ (10 × С2)").arg(c3 * 1e9, 0, 'g', 6);
@@ -49,15 +43,15 @@ Design designOfForm10(const TableWindow& window)
     const double triggerSource = 100;
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit15")},
-                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit16")}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -Ek1, typedIn(field("Edit15"))},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, typedIn(field("Edit16"))}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit17")},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"0"_qs}, rb1, f.source("Edit19")},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit18")},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"0"_qs}, rb2, f.source("Edit20")},
-        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1, u"расчёт шага 7"_qs},
-        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2, f.source("Edit21")},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, typedIn(field("Edit17"))},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"0"_qs}, rb1, typedIn(field("Edit19"))},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, typedIn(field("Edit18"))},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"0"_qs}, rb2, typedIn(field("Edit20"))},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c1, timing.source},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c2, typedIn(field("Edit21"))},
         {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3, u"10 × С2"_qs},
         {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource, u"внутреннее сопротивление генератора"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
@@ -77,5 +71,3 @@ Design designOfForm10(const TableWindow& window)
     c.maxStep = tau / 50;
     return d;
 }
-
-} // namespace takton::simulation

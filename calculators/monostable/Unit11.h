@@ -5,10 +5,18 @@
 
 #include "calculator.h"
 
+namespace takton::simulation {
+struct Design;
+}
+
 class TForm11 : public takton::Calculator<TForm11> {
     Q_OBJECT
 public:
     TForm11();
+
+    // The circuit its simulation check runs, from what the steps stored
+    // (Unit11Circuit.cpp).
+    takton::simulation::Design circuit() const;
 
     void Button1Click(); // least voltage ratings of the transistors
     void Button2Click(); // bounds of the two supply voltages

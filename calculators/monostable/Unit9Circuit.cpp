@@ -3,42 +3,34 @@
 // on -Ек1, C1 from T1's collector to T2's base, C2 from T2's collector to T1's base,
 // and the trigger through C3 into T2's base.
 
+#include "Unit9.h"
+#include "Unit9Layout.h"
 #include "window_circuits.h"
 
 #include <algorithm>
 
-namespace takton::simulation {
+using namespace takton::simulation;
 
-Design designOfForm9(const TableWindow& window)
+Design TForm9::circuit() const
 {
-    const DesignFields f(window);
-    Design d = f.designWithTargets(Kind::Monostable, "Edit3");
-    const double tau = d.targets.pulseLength;
-    d.targets.recovery = tau / 0.05; // Step 6's recovery time
+    Design d = designWithTargets(Kind::Monostable, Um1, Um2, tau);
+    d.targets.recovery = 1e-6 * trec; // Step 6's recovery time, in microseconds
+    d.maxTemperature = typedTemperature(field("Edit4"));
 
     Circuit& c = d.circuit;
     c.title = u"Monostable started by a positive pulse"_qs;
-    c.t1 = {.betaMin = f.number("Edit11"), .betaSource = f.source("Edit11"),
-            .collectorCurrentMax = f.number("Edit5"),
-            .collectorBaseMax = f.number("Edit7"), .reverseBaseEmitter = d.targets.amplitude1};
-    c.t2 = {.betaMin = f.number("Edit12"), .betaSource = f.source("Edit12"),
-            .collectorCurrentMax = f.number("Edit6"),
-            .collectorBaseMax = f.number("Edit8"), .reverseBaseEmitter = d.targets.amplitude2};
-    const double ek1 = f.number("Edit15"), ek2 = f.number("Edit16");
-    const double rk1 = f.number("Edit17"), rk2 = f.number("Edit18");
-    const double rb1 = f.number("Edit19");
-    // Step 7 shows Rб2 equal to Rб1; the window has no field for it.
-    const double rb2 = rb1;
-    d.notes << QStringLiteral("Rб2 взято равным Rб1 (%1 Ом), как его даёт шаг 7").arg(rb1);
-    double c12 = 0;
-    if (const auto typed = f.optionalNumber("Edit20")) {
-        c12 = 1e-9 * *typed; // typed in nanofarads
-    } else {
-        c12 = d.targets.recovery / (0.7 * (rk2 + rb1));
-        d.notes << QStringLiteral("С1 = С2 не приняты (поле «%1» пусто): взяты по расчёту шага 6, %2 нФ")
-                       .arg(f.nameOf("Edit20"))
-                       .arg(c12 * 1e9, 0, 'g', 6);
-    }
+    // No step reads the collector-base ratings nor T2's gain.
+    c.t1 = {.betaMin = beta1min, .betaSource = typedIn(field("Edit11")), .collectorCurrentMax = Ik1max,
+            .collectorBaseMax = typedNumber(field("Edit7")), .reverseBaseEmitter = Um1};
+    c.t2 = {.betaMin = typedNumber(field("Edit12")), .betaSource = typedIn(field("Edit12")),
+            .collectorCurrentMax = Ik2max, .collectorBaseMax = typedNumber(field("Edit8")), .reverseBaseEmitter = Um2};
+    // The names the trigger below uses; tau in seconds, where Step 6 stored microseconds.
+    const double tau = d.targets.pulseLength, ek1 = Ek1, ek2 = Ek2, rb1 = Rb1;
+    // Rб2: the window has no field for it; the value Step 7 stored, Rб1 itself.
+    const double rb2 = Rb2calc;
+    d.notes << u"Rб2 взято по расчёту шага 7: "_qs + numberText(rb2) + u" Ом"_qs;
+    const double c12 = 1e-9 * C12; // typed in nanofarads, read by Step 7
+
     // C3 ten times C1: the trigger reaches T2's base almost undivided.
     const double c3 = 10 * c12;
     d.notes << QStringLiteral("С3 на схеме без номинала: взята %1 нФ (10 × С1)").arg(c3 * 1e9, 0, 'g', 6);
@@ -48,15 +40,15 @@ Design designOfForm9(const TableWindow& window)
     const double triggerSource = 100;
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
-    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, f.source("Edit15")},
-                  {u"EK2"_qs, u"ek2"_qs, ek2, f.source("Edit16")}};
+    c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, typedIn(field("Edit15"))},
+                  {u"EK2"_qs, u"ek2"_qs, ek2, typedIn(field("Edit16"))}};
     c.components = {
-        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, rk1, f.source("Edit17")},
-        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, f.source("Edit19")},
-        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, rk2, f.source("Edit18")},
-        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"nek1"_qs}, rb2, u"шаг 7: равно Rб1"_qs},
-        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12, f.sourceOr("Edit20", u"расчёт шага 6"_qs)},
-        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12, f.sourceOr("Edit20", u"расчёт шага 6"_qs)},
+        {u"Rk1"_qs, Part::Resistor, {u"c1"_qs, u"nek1"_qs}, Rk1, typedIn(field("Edit17"))},
+        {u"Rb1"_qs, Part::Resistor, {u"b1"_qs, u"nek1"_qs}, rb1, typedIn(field("Edit19"))},
+        {u"Rk2"_qs, Part::Resistor, {u"c2"_qs, u"ek2"_qs}, Rk2, typedIn(field("Edit18"))},
+        {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"nek1"_qs}, rb2, u"расчёт шага 7"_qs},
+        {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12, typedIn(field("Edit20"))},
+        {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12, typedIn(field("Edit20"))},
         {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3, u"10 × С1"_qs},
         {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource, u"внутреннее сопротивление генератора"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
@@ -73,5 +65,3 @@ Design designOfForm9(const TableWindow& window)
     c.maxStep = std::min(tau, d.targets.recovery) / 50;
     return d;
 }
-
-} // namespace takton::simulation

@@ -3,97 +3,139 @@
 #include "errors.h"
 #include "numeric_text.h"
 #include "standard_values.h"
-#include "table_window.h"
 
 #include <QLineEdit>
 #include <cmath>
 
 namespace takton::simulation {
 
-Design DesignFields::designWithTargets(Kind kind, const char* tauEdit) const
+Design designWithTargets(Kind kind, double um1, double um2, double tauMicroseconds)
 {
     Design d;
     d.kind = kind;
-    d.targets.amplitude1 = number("Edit1");
-    d.targets.amplitude2 = number("Edit2");
-    const double tau = 1e-6 * number(tauEdit); // typed in microseconds
-    (kind == Kind::Astable ? d.targets.period : d.targets.pulseLength) = tau;
+    d.targets.amplitude1 = um1;
+    d.targets.amplitude2 = um2;
+    (kind == Kind::Astable ? d.targets.period : d.targets.pulseLength) = 1e-6 * tauMicroseconds;
     return d;
 }
 
-QString DesignFields::nameOf(const char* edit) const
+QString numberText(double value)
 {
-    const QWidget* field = window.control(edit);
-    const QString name = field->accessibleName().simplified();
-    return name.isEmpty() ? QString::fromLatin1(edit) : name;
+    return FloatToStr(value);
 }
 
-QString DesignFields::source(const char* edit) const
+QString nanofaradsText(double farads)
 {
-    return typedSource.toString() + nameOf(edit) + u'»';
+    // As the steps write a capacitance: the nanofarads formed in extended precision.
+    return FloatToStr(1e9L * farads) + u" нФ"_qs;
 }
 
-QString DesignFields::sourceOr(const char* edit, const QString& step) const
+QString fieldName(const QLineEdit& field)
 {
-    return optionalNumber(edit) ? source(edit) : step;
+    const QString name = field.accessibleName().simplified();
+    return name.isEmpty() ? field.objectName() : name;
 }
 
-std::optional<double> DesignFields::optionalNumber(const char* edit) const
+QString typedIn(const QLineEdit& field)
 {
-    const auto* field = static_cast<const QLineEdit*>(window.control(edit));
-    if (field->text().trimmed().isEmpty())
+    return typedSource.toString() + fieldName(field) + u'»';
+}
+
+QString typedInOr(const QLineEdit& field, const QString& step)
+{
+    return field.text().trimmed().isEmpty() ? step : typedIn(field);
+}
+
+std::optional<double> typedOrEmpty(const QLineEdit& field)
+{
+    if (field.text().trimmed().isEmpty())
         return std::nullopt;
-    return number(edit);
+    return typedNumber(field);
 }
 
-double DesignFields::number(const char* edit) const
+double typedNumber(const QLineEdit& field)
 {
-    const auto* field = static_cast<const QLineEdit*>(window.control(edit));
+    const QString text = field.text();
     try {
-        const double value = double(StrToFloat(field->text()));
+        const double value = double(StrToFloat(text));
         if (std::isfinite(value))
             return value;
     } catch (const EConvertError&) {
+        // Told below in the check's own words, naming the field.
     }
     throw Exception(QStringLiteral("Моделирование не запущено: поле «%1» %2")
-                        .arg(nameOf(edit), field->text().isEmpty() ? u"пусто"_qs
-                                                                     : u"не число: '"_qs + field->text() + u'\''));
+                        .arg(fieldName(field), text.isEmpty() ? u"пусто"_qs : u"не число: '"_qs + text + u'\''));
 }
 
-double DesignFields::optionalRating(const char* edit, const QString& transistor, QStringList& notes) const
+std::optional<double> typedTemperature(const QLineEdit& field)
 {
-    if (const auto typed = optionalNumber(edit))
+    try {
+        const double value = double(StrToFloat(field.text()));
+        if (std::isfinite(value))
+            return value;
+    } catch (const EConvertError&) {
+        // Only informative, and no step reads it: a text that is no number gives none.
+    }
+    return std::nullopt;
+}
+
+double optionalRating(const QLineEdit& field, const QString& transistor, QStringList& notes)
+{
+    if (const auto typed = typedOrEmpty(field))
         return *typed;
     notes << QStringLiteral("Допустимое напряжение коллектор-база %1 не введено (поле «%2» пусто): не проверяется")
-                 .arg(transistor, nameOf(edit));
+                 .arg(transistor, fieldName(field));
     return 0;
 }
 
-double DesignFields::resistorOrE24AtMost(const char* edit, const QString& designator, double limit,
-                                         QStringList& notes) const
+double resistorOrE24AtMost(const QLineEdit& field, const QString& designator, double limit, QStringList& notes)
 {
-    if (const auto typed = optionalNumber(edit))
+    if (const auto typed = typedOrEmpty(field))
         return *typed;
     const double value = e24AtMost(limit);
     notes << QStringLiteral("%1 не принято (поле «%2» пусто): взято %3 Ом, ближайшее из ряда E24 не более %4 Ом")
-                 .arg(designator, nameOf(edit))
-                 .arg(value)
-                 .arg(limit, 0, 'f', 0);
+                 .arg(designator, fieldName(field), numberText(value), numberText(limit));
     return value;
 }
 
-double capacitorOfStep7(double tau, double rb2PlusRk1, const QString& designator, QStringList& notes)
+ChosenPart timingCapacitorC1(StepGives gives, double stepFarads, int step, QStringList& notes)
 {
-    const double cap = tau / (rb2PlusRk1 * 0.9);
-    notes << QStringLiteral("%1 взята по расчёту шага 7: %2 нФ").arg(designator).arg(cap * 1e9, 0, 'g', 6);
-    return cap;
+    ChosenPart c1;
+    switch (gives) {
+    case StepGives::Value:
+        c1 = {stepFarads > 0 ? stepFarads : 0, QStringLiteral("расчёт шага %1").arg(step)};
+        break;
+    case StepGives::SlightlyMore:
+        c1 = {e24AtLeast(stepFarads), QStringLiteral("ряд E24 по шагу %1").arg(step)};
+        break;
+    case StepGives::UpperLimit:
+        c1 = {e24Below(stepFarads), QStringLiteral("ряд E24 по шагу %1").arg(step)};
+        break;
+    }
+    if (!(c1.value > 0)) {
+        notes << QStringLiteral("С1 не ставится: значение шага %1 (%2) не положительное число")
+                     .arg(step)
+                     .arg(nanofaradsText(stepFarads));
+        return c1;
+    }
+    const QString taken = QStringLiteral("С1 в окне не принимается: взята %1, ").arg(nanofaradsText(c1.value));
+    switch (gives) {
+    case StepGives::Value:
+        notes << taken + QStringLiteral("как её даёт шаг %1").arg(step);
+        break;
+    case StepGives::SlightlyMore:
+        notes << taken + QStringLiteral("ближайшая из ряда E24 не менее %1 (шаг %2)").arg(nanofaradsText(stepFarads)).arg(step);
+        break;
+    case StepGives::UpperLimit:
+        notes << taken + QStringLiteral("ближайшая из ряда E24 менее %1 (шаг %2)").arg(nanofaradsText(stepFarads)).arg(step);
+        break;
+    }
+    return c1;
 }
 
-double collectorSupplyOfStep8(double ek1f, double ek2f, QStringList& notes)
+void noteStepValue(QStringList& notes, const QString& what, int step, const QString& valueText)
 {
-    const double ek = ek1f + ek2f;
-    notes << QStringLiteral("Ек взято по расчёту шага 8: |Ек1ф| + Ек2ф = %1 В").arg(ek);
-    return ek;
+    notes << QStringLiteral("%1 по расчёту шага %2: %3").arg(what).arg(step).arg(valueText);
 }
 
 double joinedEmitterResistor(QStringList& notes)
@@ -101,7 +143,7 @@ double joinedEmitterResistor(QStringList& notes)
     const double r1 = 30e3;
     notes << QStringLiteral("R1 не рассчитывается и в окне нет поля: взято %1 Ом, середина "
                             "рекомендованных 20...40 кОм")
-                 .arg(r1);
+                 .arg(numberText(r1));
     return r1;
 }
 

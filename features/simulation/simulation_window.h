@@ -22,7 +22,7 @@ class TableWindow;
 
 namespace takton::simulation {
 
-using DesignOf = Design (*)(const TableWindow&);
+using DesignOf = Design (*)(TableWindow&);
 
 class SimulationWindow : public QWidget {
     Q_OBJECT

@@ -6,6 +6,8 @@
 // and exits with status 1 when the runs end before the close (the test proves nothing).
 
 #include "Unit1.h"
+#include "Unit11.h"
+#include "Unit2.h"
 #include "decimal_separator.h"
 #include "gui_support.h"
 #include "simulation/worked_examples.h"
@@ -21,8 +23,8 @@ using namespace takton::simulation;
 namespace {
 
 // The worked examples run a thousand times longer: minutes of work if nothing stops it.
-template <Design (*designOf)(const TableWindow&)>
-Design slowly(const TableWindow& window)
+template <Design (*designOf)(TableWindow&)>
+Design slowly(TableWindow& window)
 {
     Design d = designOf(window);
     d.circuit.stopTime *= 1000;
@@ -49,8 +51,8 @@ int main(int argc, char** argv)
     setDecimalSeparator(','); // the examples are typed with a comma
     createForms();
     Form1->show();
-    SimulationWindow* runs[] = {startSlowRun("Form2", slowly<designOfForm2>),
-                                startSlowRun("Form11", slowly<designOfForm11>)};
+    SimulationWindow* runs[] = {startSlowRun("Form2", slowly<designOf<TForm2>>),
+                                startSlowRun("Form11", slowly<designOf<TForm11>>)};
     std::printf("workers %lld %lld\n", runs[0]->currentRun()->workerId(), runs[1]->currentRun()->workerId());
     std::fflush(stdout);
     int status = 0;
