@@ -30,8 +30,9 @@ public:
     SimulationWindow(TableWindow* calculator, DesignOf designOf);
     ~SimulationWindow() override;
 
-    // Reads the calculator's fields again and runs; a field that is not a number or a
-    // value the simulator cannot take throws before anything runs.
+    // Presses the calculator's steps again and runs; a step that fails, a field no step
+    // reads that is not a number, or a value the simulator cannot take throws before
+    // anything runs.
     void start();
     // The user's cancel: the run ends at once, without an error box.
     void cancel();

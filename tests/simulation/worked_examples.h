@@ -28,13 +28,13 @@ inline const WorkedExample workedExamples[] = {
       "Edit20=1800", "Edit21=51000", "Edit22=240000"},
      832.8e-6, 8.384, 8.550},
     // Rб1, Rб2, R and C the E24 values inside the ranges Steps 5 to 7 give (Rб1 below
-    // Step 5's 55 kОм, R below Step 6's 39,9 kОм, C next to Step 7's 5,18 nF); C1 is
-    // the window's choice, 27 nF against Step 8's limit of 54,8 nF.
+    // Step 5's 55 kОм, R below Step 6's 39,9 kОм, C next to Step 7's 5,18 nF); C1, which
+    // no field accepts, is 51 nF, the E24 value below Step 8's limit of 54,8 nF.
     {"Form3",
      {"Edit1=10", "Edit2=8", "Edit3=1000", "Edit5=0,1", "Edit6=0,05", "Edit7=2", "Edit8=1,5", "Edit9=30",
       "Edit10=25", "Edit11=50", "Edit12=40", "Edit13=0,01", "Edit14=0,005", "Edit15=11", "Edit16=9",
       "Edit17=1100", "Edit18=1800", "Edit19=51000", "Edit20=240000", "Edit21=39000", "Edit22=5,1"},
-     1033.3e-6, 10.893, 8.375},
+     1047.9e-6, 10.893, 8.332},
     // Rб1 and Rб2 inside the ranges Step 5 gives (165...275 kОм, 216...360 kОм), C2 the
     // E24 value next to Step 6's 6,61 nF; C1 is the window's choice, 5,1 nF just above
     // Step 7's 5,06 nF. The collector-base ratings, which no step reads, as in Form3.
