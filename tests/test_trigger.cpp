@@ -4,13 +4,19 @@
 // is told as not firing, and a rating breach the test pulse alone causes is the
 // trigger's, not the design's.
 
+#include "Unit10.h"
 #include "check.h"
 #include "decimal_separator.h"
 #include "gui_support.h"
+#include "simulation_window.h"
+#include "spice_number.h"
 #include "table_window.h"
 #include "trigger_search.h"
+#include "window_circuits.h"
 #include "simulation/worked_examples.h"
 
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -99,6 +105,8 @@ private slots:
     void breachOnlyTheTriggerCausesIsTheTriggers_data();
     void breachOnlyTheTriggerCausesIsTheTriggers();
     void strongTriggerThrowsTheDrivenBaseBackwards();
+    void resultWindowSaysWhichAmplitudeItApplied_data();
+    void resultWindowSaysWhichAmplitudeItApplied();
 };
 
 // Each monostable's worked example (Form11 at β ×2, where it is a monostable at all:
@@ -249,6 +257,47 @@ void TriggerTest::strongTriggerThrowsTheDrivenBaseBackwards()
     QVERIFY2(m.triggerBreaches.filter(u"Обратное напряжение база-эмиттер Т2"_qs).size() == 1,
              qPrintable(m.triggerBreaches.join(u'\n')));
     QVERIFY2(m.ratingBreaches.filter(u"база-эмиттер Т2"_qs).isEmpty(), qPrintable(m.ratingBreaches.join(u'\n')));
+}
+
+// The result window: left as shown, the amplitude box brings the least amplitude that
+// fires times the margin, shown in the box, the notes and the netlist to save; set by
+// the user, it is applied as typed and the notes say no search was made.
+void TriggerTest::resultWindowSaysWhichAmplitudeItApplied_data()
+{
+    QTest::addColumn<double>("userAmplitude"); // 0: left as shown
+    QTest::addColumn<QString>("note");
+    QTest::newRow("left as shown: the least that fires, times 1,5")
+        << 0.0 << "Запуск: наименьшая срабатывающая амплитуда 0,697 В, подана 0,697×1,5 = 1,0455 В";
+    QTest::newRow("the user's 3 В: as typed, no search")
+        << 3.0 << "Запуск: амплитуда 3 В задана в окне проверки и подана как есть; наименьшая срабатывающая не искалась";
+}
+
+void TriggerTest::resultWindowSaysWhichAmplitudeItApplied()
+{
+    QFETCH(double, userAmplitude);
+    QFETCH(QString, note);
+    TForm10 form;
+    for (const WorkedExample& example : workedExamples)
+        if (qName(example.form) == u"Form10")
+            typeAll(&form, example.typed);
+    addSimulationCheck(&form, designOfForm10);
+    button(&form, "ButtonSimulate")->click();
+    SimulationWindow* window = simulationWindowOf(&form);
+    auto* box = window->findChild<QDoubleSpinBox*>(u"TriggerAmplitude"_qs);
+    if (userAmplitude > 0) {
+        window->cancel();
+        QTRY_VERIFY(!window->running());
+        box->setValue(userAmplitude);
+        button(window, "Run")->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), 30000);
+    const double applied = window->design().circuit.trigger->amplitude;
+    QCOMPARE(applied, userAmplitude > 0 ? userAmplitude : 1.0455);
+    QCOMPARE(box->value(), std::round(applied * 100) / 100); // the box shows two decimals
+    QVERIFY2(window->netlistText().contains(u"PULSE(0 "_qs + spiceNumber(applied) + u' '),
+             qPrintable(window->netlistText()));
+    const QString notes = window->findChild<QLabel*>(u"Notes"_qs)->text();
+    QVERIFY2(notes.split(u'\n').contains(note), qPrintable(notes));
 }
 
 QTEST_MAIN(TriggerTest)
