@@ -60,6 +60,8 @@ QString asText(const Measurement& m, const std::vector<Figure>& figures, const C
                                    : f.name + u": "_qs + f.text);
     if (!m.ratingBreaches.isEmpty())
         lines << u"Транзистор выходит за допустимые режимы:"_qs << m.ratingBreaches;
+    if (!m.triggerBreaches.isEmpty())
+        lines << triggerBreachesHeading.toString() << m.triggerBreaches;
     if (!d.notes.isEmpty())
         lines << u"Примечания:"_qs << d.notes;
     return lines.join(u'\n') + u'\n';
@@ -90,6 +92,7 @@ QString asJson(const Measurement& m, const std::vector<Figure>& figures, const C
         {u"triggers"_qs, m.triggers},
         {u"figures"_qs, rows},
         {u"ratingBreaches"_qs, QJsonArray::fromStringList(m.ratingBreaches)},
+        {u"triggerBreaches"_qs, QJsonArray::fromStringList(m.triggerBreaches)},
         {u"notes"_qs, QJsonArray::fromStringList(d.notes)},
     };
     return QString::fromUtf8(QJsonDocument(result).toJson());
@@ -108,7 +111,9 @@ int checkOnce(const CheckRequest& request)
     const Measurement& m = result.measurement;
     const bool intended = worksAsIntended(m.verdict) && result.convergence.converged;
     const std::vector<Figure> figures = figuresOf(design, m);
-    print(stdout, request.json ? asJson(m, figures, result, design, intended) : asText(m, figures, result, design));
+    // The design as run: its notes say how the trigger amplitude was chosen.
+    const Design& run = result.design;
+    print(stdout, request.json ? asJson(m, figures, result, run, intended) : asText(m, figures, result, run));
     row->destroy();
     return intended ? 0 : 1;
 }

@@ -36,11 +36,11 @@ Design TForm10::circuit() const
 
     // C3 ten times C2: the trigger reaches T2's base almost undivided.
     const double c3 = 10 * c2;
-    d.notes << QStringLiteral("С3 на схеме без номинала: взята %1 нФ (10 × С2)").arg(c3 * 1e9, 0, 'g', 6);
+    d.notes << u"С3 на схеме без номинала: взята "_qs + nanofaradsText(c3) + u" (10 × С2)"_qs;
 
     // The trigger generator's own resistance: without it every edge drives T2's base
     // through C3 with an unbounded current.
-    const double triggerSource = 100;
+    const double triggerSource = triggerSourceResistance; // a pulse generator's output, see circuit.h
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
     c.supplies = {{u"EK1"_qs, u"nek1"_qs, -Ek1, typedIn(field("Edit15"))},
@@ -61,9 +61,9 @@ Design TForm10::circuit() const
     // together with C3, which hangs on T2's base too: the first trigger waits five of the
     // longer time constant for the rest state, and so does each next one after the
     // output pulse. A default pulse of half Ек2 drives T2's base from the common wire
-    // well past conduction through the generator's 100 Ом, and its falling edge, coupled
+    // well past conduction through the generator's 50 Ом, and its falling edge, coupled
     // through C3 and C1, does not push T1's collector beyond -Ек1 as a full Ек2 would; its
-    // width is a fifth of tau, so that the output pulse shows whether the circuit holds
+    // width is a tenth of tau, so that the output pulse shows whether the circuit holds
     // it by itself.
     const double settle = 5 * std::max((rk1 + rb2) * (c1 + c3), (rk2 + rb1) * c2);
     const double spacing = settle + tau;

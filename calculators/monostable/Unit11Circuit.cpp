@@ -46,11 +46,10 @@ Design TForm11::circuit() const
     // divider R1, R2 sagging by less than a tenth over its default width, and the
     // capacitor settles within a few pulse lengths.
     const double cin = 3 * cap;
-    d.notes << QStringLiteral("Входной конденсатор на схеме без номинала: взята %1 нФ (3 × C)")
-                   .arg(cin * 1e9, 0, 'g', 6);
+    d.notes << u"Входной конденсатор на схеме без номинала: взята "_qs + nanofaradsText(cin) + u" (3 × C)"_qs;
     // The trigger generator's own resistance: without it every edge drives T1's base
     // through the input capacitor with an unbounded current.
-    const double triggerSource = 100;
+    const double triggerSource = triggerSourceResistance; // a pulse generator's output, see circuit.h
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
     c.supplies = {{u"EK1"_qs, u"nek1"_qs, -Ek1, typedIn(field("Edit12"))},
@@ -71,7 +70,7 @@ Design TForm11::circuit() const
     // The supplies' step charges C through Rб2 and Rк1 and the input capacitor through
     // the divider: the first trigger waits five of the longer time constant for the rest
     // state, and so does each next one after the output pulse. A default pulse of half
-    // Ек2 lifts T1's base well above the emitter voltage U'э; its width is a fifth of
+    // Ек2 lifts T1's base well above the emitter voltage U'э; its width is a tenth of
     // tau, so that the output pulse shows whether the circuit holds it by itself.
     const double divider = r1 * r2 / (r1 + r2);
     const double settle = 5 * std::max((rb2 + rk1) * cap, (divider + triggerSource) * cin);

@@ -31,13 +31,15 @@ Design TForm9::circuit() const
     d.notes << u"Rб2 взято по расчёту шага 7: "_qs + numberText(rb2) + u" Ом"_qs;
     const double c12 = 1e-9 * C12; // typed in nanofarads, read by Step 7
 
-    // C3 ten times C1: the trigger reaches T2's base almost undivided.
-    const double c3 = 10 * c12;
-    d.notes << QStringLiteral("С3 на схеме без номинала: взята %1 нФ (10 × С1)").arg(c3 * 1e9, 0, 'g', 6);
+    // C3 equal to C1: T2's base then settles through Rб2 in twice C1's time constant, not
+    // eleven times; the trigger reaches it halved, which the least amplitude that fires
+    // it allows for.
+    const double c3 = c12;
+    d.notes << u"С3 на схеме без номинала: взята "_qs + nanofaradsText(c3) + u" (равна С1)"_qs;
 
     // The trigger generator's own resistance: without it every edge drives the bases
     // through C3 with an unbounded current.
-    const double triggerSource = 100;
+    const double triggerSource = triggerSourceResistance; // a pulse generator's output, see circuit.h
     d.notes << QStringLiteral("Запускающий генератор: внутреннее сопротивление %1 Ом").arg(triggerSource);
 
     c.supplies = {{u"EK1"_qs, u"nek1"_qs, -ek1, typedIn(field("Edit15"))},
@@ -49,17 +51,17 @@ Design TForm9::circuit() const
         {u"Rb2"_qs, Part::Resistor, {u"b2"_qs, u"nek1"_qs}, rb2, u"расчёт шага 7"_qs},
         {u"C1"_qs, Part::Capacitor, {u"c1"_qs, u"b2"_qs}, c12, typedIn(field("Edit20"))},
         {u"C2"_qs, Part::Capacitor, {u"c2"_qs, u"b1"_qs}, c12, typedIn(field("Edit20"))},
-        {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3, u"10 × С1"_qs},
+        {u"C3"_qs, Part::Capacitor, {u"b2"_qs, u"trig"_qs}, c3, u"равна С1"_qs},
         {u"Rtrig"_qs, Part::Resistor, {u"trig"_qs, u"gen"_qs}, triggerSource, u"внутреннее сопротивление генератора"_qs},
         {u"Q1"_qs, Part::Pnp, {u"c1"_qs, u"b1"_qs, u"0"_qs}},
         {u"Q2"_qs, Part::Npn, {u"c2"_qs, u"b2"_qs, u"0"_qs}},
     };
-    // The supplies' step charges C1 and C2 through the base resistors: the first
-    // trigger waits five of those time constants for the rest state. Then three
+    // The supplies' step charges C2 through Rб1, and C1 and C3 (both on T2's base) through
+    // Rб2: the first trigger waits five of the longer time constant for the rest state. Then three
     // triggers, each followed by at least three recovery times. A default pulse of
-    // Ек1 + Ек2 lifts T2's base from -Ек1 well past conduction; its width is a fifth of
+    // Ек1 + Ек2 lifts T2's base from -Ек1 well past conduction; its width is a tenth of
     // tau, so that the output pulse shows whether the circuit holds it by itself.
-    const double settle = 5 * std::max(rb1, rb2) * c12;
+    const double settle = 5 * std::max(rb1 * c12, rb2 * (c12 + c3));
     const double spacing = std::max(3 * d.targets.recovery, settle) + tau;
     triggerThreeTimes(c, ek1 + ek2, tau, settle, spacing);
     c.maxStep = std::min(tau, d.targets.recovery) / 50;

@@ -112,7 +112,34 @@ QString amperes(double a)
     return reading(a * 1e3, 3) + u" мА"_qs;
 }
 
-// Peaks after the supplies came up, against the ratings the user typed.
+// One rated quantity of a transistor, sample by sample.
+struct Rated {
+    int transistor; // 1 or 2
+    bool atBase;    // a voltage the base takes part in, which a trigger edge moves directly
+    double rating;
+    std::function<double(std::size_t)> value;
+    std::function<QString(double)> breach; // the sentence for a peak
+};
+
+bool withinTrigger(const Circuit& circuit, double t)
+{
+    const auto& trigger = circuit.trigger;
+    if (!trigger)
+        return false;
+    for (int k = 0; k < trigger->count; ++k) {
+        const double start = trigger->delay + k * trigger->period;
+        if (t >= start && t <= triggerOver(*trigger, start))
+            return true;
+    }
+    return false;
+}
+
+// Peaks after the supplies came up, against the ratings the user typed. A breach is the
+// trigger's alone when it is at the transistor whose base the trigger drives, and
+// begins while a trigger pulse or its falling edge is applied: a voltage at that base
+// (reverse base-emitter, collector-base) that a capacitor then holds for a while, or a
+// collector current that is over again by the end of the pulse. Any other stretch
+// beyond the rating, and any at the other transistor, is the design's.
 void checkRatings(const Waveforms& w, const Circuit& circuit, Measurement& m)
 {
     for (std::size_t i = 0; i < w.time.size(); ++i) {
@@ -125,30 +152,77 @@ void checkRatings(const Waveforms& w, const Circuit& circuit, Measurement& m)
         m.reverseBaseEmitter1 = std::max(m.reverseBaseEmitter1, w.b1[i] - w.e1[i]); // p-n-p: base above emitter
         m.reverseBaseEmitter2 = std::max(m.reverseBaseEmitter2, w.e2[i] - w.b2[i]); // n-p-n: base below emitter
     }
-    const auto breach = [&](bool over, const QString& text) {
-        if (over)
-            m.ratingBreaches << text;
-    };
     const Transistor& t1 = circuit.t1;
     const Transistor& t2 = circuit.t2;
-    breach(t1.collectorCurrentMax > 0 && m.collectorCurrent1 > t1.collectorCurrentMax,
-           u"Ток коллектора Т1 достигает "_qs + amperes(m.collectorCurrent1) + u", больше допустимого "_qs
-               + amperes(t1.collectorCurrentMax));
-    breach(t2.collectorCurrentMax > 0 && m.collectorCurrent2 > t2.collectorCurrentMax,
-           u"Ток коллектора Т2 достигает "_qs + amperes(m.collectorCurrent2) + u", больше допустимого "_qs
-               + amperes(t2.collectorCurrentMax));
-    breach(t1.collectorBaseMax > 0 && m.collectorBase1 > t1.collectorBaseMax,
-           u"Напряжение коллектор-база Т1 достигает "_qs + volts(m.collectorBase1) + u", больше допустимого "_qs
-               + volts(t1.collectorBaseMax));
-    breach(t2.collectorBaseMax > 0 && m.collectorBase2 > t2.collectorBaseMax,
-           u"Напряжение коллектор-база Т2 достигает "_qs + volts(m.collectorBase2) + u", больше допустимого "_qs
-               + volts(t2.collectorBaseMax));
-    breach(t1.reverseBaseEmitter > 0 && m.reverseBaseEmitter1 > t1.reverseBaseEmitter,
-           u"Обратное напряжение база-эмиттер Т1 достигает "_qs + volts(m.reverseBaseEmitter1)
-               + u", больше "_qs + volts(t1.reverseBaseEmitter) + u", на которые рассчитан выбор транзистора"_qs);
-    breach(t2.reverseBaseEmitter > 0 && m.reverseBaseEmitter2 > t2.reverseBaseEmitter,
-           u"Обратное напряжение база-эмиттер Т2 достигает "_qs + volts(m.reverseBaseEmitter2)
-               + u", больше "_qs + volts(t2.reverseBaseEmitter) + u", на которые рассчитан выбор транзистора"_qs);
+    const Rated rated[] = {
+        {1, false, t1.collectorCurrentMax, [&](std::size_t i) { return std::abs(w.ic1[i]); },
+         [&](double peak) {
+             return u"Ток коллектора Т1 достигает "_qs + amperes(peak) + u", больше допустимого "_qs
+                    + amperes(t1.collectorCurrentMax);
+         }},
+        {2, false, t2.collectorCurrentMax, [&](std::size_t i) { return std::abs(w.ic2[i]); },
+         [&](double peak) {
+             return u"Ток коллектора Т2 достигает "_qs + amperes(peak) + u", больше допустимого "_qs
+                    + amperes(t2.collectorCurrentMax);
+         }},
+        {1, true, t1.collectorBaseMax, [&](std::size_t i) { return w.b1[i] - w.c1[i]; },
+         [&](double peak) {
+             return u"Напряжение коллектор-база Т1 достигает "_qs + volts(peak) + u", больше допустимого "_qs
+                    + volts(t1.collectorBaseMax);
+         }},
+        {2, true, t2.collectorBaseMax, [&](std::size_t i) { return w.c2[i] - w.b2[i]; },
+         [&](double peak) {
+             return u"Напряжение коллектор-база Т2 достигает "_qs + volts(peak) + u", больше допустимого "_qs
+                    + volts(t2.collectorBaseMax);
+         }},
+        {1, true, t1.reverseBaseEmitter, [&](std::size_t i) { return w.b1[i] - w.e1[i]; },
+         [&](double peak) {
+             return u"Обратное напряжение база-эмиттер Т1 достигает "_qs + volts(peak) + u", больше "_qs
+                    + volts(t1.reverseBaseEmitter) + u", на которые рассчитан выбор транзистора"_qs;
+         }},
+        {2, true, t2.reverseBaseEmitter, [&](std::size_t i) { return w.e2[i] - w.b2[i]; },
+         [&](double peak) {
+             return u"Обратное напряжение база-эмиттер Т2 достигает "_qs + volts(peak) + u", больше "_qs
+                    + volts(t2.reverseBaseEmitter) + u", на которые рассчитан выбор транзистора"_qs;
+         }},
+    };
+    const QString base = drivenBase(circuit);
+    const int driven = base == u"b1" ? 1 : base == u"b2" ? 2 : 0;
+    for (const Rated& q : rated) {
+        if (!(q.rating > 0))
+            continue;
+        double designPeak = 0, triggerPeak = 0;
+        // The stretch beyond the rating going now: where it began and its peak so far.
+        bool over = false;
+        double began = 0, peak = 0;
+        const auto close = [&](double ended) {
+            const bool triggers = q.transistor == driven && withinTrigger(circuit, began)
+                                  && (q.atBase || withinTrigger(circuit, ended));
+            (triggers ? triggerPeak : designPeak) = std::max(triggers ? triggerPeak : designPeak, peak);
+            over = false;
+        };
+        for (std::size_t i = 0; i < w.time.size(); ++i) {
+            if (w.time[i] < 2 * supplyRamp)
+                continue;
+            const double v = q.value(i);
+            if (v > q.rating) {
+                if (!over) {
+                    over = true;
+                    began = w.time[i];
+                    peak = v;
+                }
+                peak = std::max(peak, v);
+            } else if (over) {
+                close(w.time[i]);
+            }
+        }
+        if (over)
+            close(w.time.back() + 1); // still beyond at the end: not over with the trigger
+        if (designPeak > 0)
+            m.ratingBreaches << q.breach(designPeak);
+        if (triggerPeak > 0)
+            m.triggerBreaches << q.breach(triggerPeak);
+    }
 }
 
 // The two levels a switching node stands at, each where it spends half its time on
@@ -173,7 +247,82 @@ bool bothConducting(const Waveforms& w, const Supplies& s)
     return std::abs(w.c1.back() - w.e1.back()) < 0.2 * s.ek1 && std::abs(w.c2.back() - w.e2.back()) < 0.2 * s.ek2;
 }
 
+// The output (T2's collector) at rest, just before the first trigger, and the middle
+// between that and the level it switches to: its emitter's when it rests off (high),
+// its supply's when it rests conducting (low).
+struct Output {
+    double rest = 0, middle = 0;
+    bool restsHigh = true;
+};
+
+Output outputOf(const Waveforms& w, const Circuit& circuit)
+{
+    const double restAt = 0.98 * circuit.trigger->delay;
+    const double emitter = valueAt(w.time, w.e2, restAt), supply = suppliesOf(circuit).ek2;
+    Output out;
+    out.rest = valueAt(w.time, w.c2, restAt);
+    out.restsHigh = out.rest > (emitter + supply) / 2;
+    out.middle = (out.rest + (out.restsHigh ? emitter : supply)) / 2;
+    return out;
+}
+
+// Whether the output moved before the first trigger: over the second half of the wait,
+// by a tenth of the supply or more, it is not at rest and no trigger can be told from it.
+bool restless(const Waveforms& w, const Circuit& circuit)
+{
+    const double delay = circuit.trigger->delay;
+    const auto [lo, hi] = span(w.time, w.c2, delay / 2, delay);
+    return hi - lo > 0.1 * suppliesOf(circuit).ek2;
+}
+
+// Whether the trigger pulse starting at `start` fired the circuit: before `until`, the
+// output went past the middle of its swing and stayed beyond it for at least a quarter
+// of the pulse's width (an edge spike coupled through the junctions does not).
+bool fires(const Waveforms& w, const Circuit& circuit, const Output& out, double start, double until)
+{
+    double beyond = 0;
+    for (std::size_t i = 1; i < w.time.size(); ++i) {
+        if (w.time[i] <= start || w.time[i - 1] >= until)
+            continue;
+        const double v = (w.c2[i] + w.c2[i - 1]) / 2;
+        if (out.restsHigh ? v < out.middle : v > out.middle)
+            beyond += std::min(w.time[i], until) - std::max(w.time[i - 1], start);
+    }
+    return beyond >= circuit.trigger->width / 4;
+}
+
 } // namespace
+
+TriggerResponse triggerResponse(const Waveforms& w, const Circuit& circuit)
+{
+    if (restless(w, circuit))
+        return TriggerResponse::SwitchesByItself;
+    return fires(w, circuit, outputOf(w, circuit), circuit.trigger->delay, w.time.back() + 1)
+               ? TriggerResponse::Fires
+               : TriggerResponse::DoesNotFire;
+}
+
+QString drivenBase(const Circuit& circuit)
+{
+    if (!circuit.trigger)
+        return {};
+    const auto isBase = [](const QString& node) { return node == u"b1" || node == u"b2"; };
+    // Breadth first, through two-terminal parts only; never through the common wire.
+    QStringList reached{circuit.trigger->node};
+    for (qsizetype next = 0; next < reached.size(); ++next) {
+        const QString node = reached[next];
+        if (isBase(node))
+            return node;
+        for (const Component& c : circuit.components) {
+            if (c.nodes.size() != 2 || std::find(c.nodes.begin(), c.nodes.end(), node) == c.nodes.end())
+                continue;
+            const QString other = c.nodes[0] == node ? c.nodes[1] : c.nodes[0];
+            if (other != u"0" && !reached.contains(other))
+                reached << other;
+        }
+    }
+    return {};
+}
 
 Measurement measureAstable(const Waveforms& w, const Circuit& circuit)
 {
@@ -229,8 +378,22 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
     // Both transistors conducting may be a monostable's rest: what matters is that the
     // trigger moved nothing.
     if (std::isnan(above) && std::isnan(below)) {
+        m.triggers = trigger.count;
         m.verdict = Verdict::DoesNotFire;
         return m;
+    }
+    // An output at rest that no trigger takes past the middle of its swing was not
+    // fired: a twitch of a weak trigger is no pulse.
+    if (!restless(w, circuit)) {
+        const Output out = outputOf(w, circuit);
+        bool anyFired = false;
+        for (int k = 0; k < trigger.count && !anyFired; ++k)
+            anyFired = fires(w, circuit, out, triggerStart(k), k + 1 < trigger.count ? triggerStart(k + 1) : end + 1);
+        if (!anyFired) {
+            m.triggers = trigger.count;
+            m.verdict = Verdict::DoesNotFire;
+            return m;
+        }
     }
     const bool fallsWhenFired =
         std::isnan(above) || (!std::isnan(below) && timeBeyond(rest2 - away, false) > timeBeyond(rest2 + away, true));
@@ -267,8 +430,7 @@ Measurement measureMonostable(const Waveforms& w, const Circuit& circuit)
     m.pulseLength = *back - *left;
     // A pulse over by the time the trigger is (its edges and a fifth of its width
     // allowed) is the trigger passed through, not a pulse the circuit holds by itself.
-    const double triggerOver = trigger.delay + trigger.width * 1.2 + 20e-9;
-    if (m.verdict == Verdict::FiresOncePerTrigger && *back <= triggerOver)
+    if (m.verdict == Verdict::FiresOncePerTrigger && *back <= triggerOver(trigger, trigger.delay))
         m.verdict = Verdict::FollowsTrigger;
     // The amplitudes between the levels held at rest and during the pulse.
     const auto any = [](double) { return true; };

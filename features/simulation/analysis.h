@@ -45,6 +45,9 @@ struct Measurement {
     double collectorBase1 = 0, collectorBase2 = 0;             // V, reverse
     double reverseBaseEmitter1 = 0, reverseBaseEmitter2 = 0;   // V
     QStringList ratingBreaches; // one sentence each; empty when every peak is within its rating
+    // Breaches the trigger alone causes (see checkRatings in analysis.cpp): the test
+    // pulse's doing, not the design's.
+    QStringList triggerBreaches;
 };
 
 // Astable: the period and the amplitudes are measured over the last two thirds of the
@@ -54,10 +57,26 @@ Measurement measureAstable(const Waveforms& w, const Circuit& circuit);
 // Monostable: every trigger pulse of `circuit.trigger` within the run is one attempt.
 Measurement measureMonostable(const Waveforms& w, const Circuit& circuit);
 
+// What one trigger pulse (the first of `circuit.trigger`) did to a monostable at rest.
+enum class TriggerResponse {
+    Fires,            // the output switched at least half way and stayed there a while
+    DoesNotFire,      // the output stayed on its side of that middle
+    SwitchesByItself, // the output was not at rest before the trigger: nothing to measure
+};
+TriggerResponse triggerResponse(const Waveforms& w, const Circuit& circuit);
+
+// The base the trigger drives ("b1" or "b2"): the first reached from the generator's
+// node through resistors and capacitors; empty when there is none.
+QString drivenBase(const Circuit& circuit);
+
 // A figure as the result shows it: rounded to `digits` significant digits, in the
 // program's number format (the user's separator, no exponent from 0,0001 up: "1200",
 // "0,116"); "—" when not measured.
 QString reading(double value, int digits = 4);
+
+// What the result says above the breaches the trigger alone causes.
+inline constexpr QStringView triggerBreachesHeading =
+    u"Только запускающий импульс (не сама схема) выводит транзистор за допустимые режимы:";
 
 // The plain verdict the result window shows, first line.
 QString verdictText(Verdict verdict);

@@ -184,9 +184,50 @@ QString convergenceText(const Convergence& c)
 }
 
 CheckRun::CheckRun(const Design& design, double betaScale, std::chrono::milliseconds timeLimit)
-    : design(design), betaScale(betaScale), deadline(std::chrono::steady_clock::now() + timeLimit),
-      firstNetlist(checkedNetlist(design, betaScale)), step(design.circuit.maxStep)
+    : design(design), betaScale(betaScale), timeLimit(timeLimit),
+      deadline(std::chrono::steady_clock::now() + timeLimit), firstNetlist(checkedNetlist(design, betaScale)),
+      step(design.circuit.maxStep)
 {
+    const auto& trigger = this->design.circuit.trigger;
+    if (trigger && trigger->amplitudeChosen)
+        this->design.notes << chosenAmplitudeNote(trigger->amplitude);
+    if (design.kind == Kind::Monostable && trigger && !trigger->amplitudeChosen) {
+        search.emplace(design.circuit);
+        startProbe();
+        return;
+    }
+    startRun();
+}
+
+void CheckRun::startProbe()
+{
+    const Circuit probe = search->probe();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    run = std::make_unique<SimulatorRun>(netlist(probe, betaScale), probe.stopTime, emittersOf(probe),
+                                         std::max(left, leastRun));
+    connect(run.get(), &SimulatorRun::progressed, this, &CheckRun::progressed);
+    connect(run.get(), &SimulatorRun::ended, this, &CheckRun::runEnded, Qt::QueuedConnection);
+}
+
+// A probe of the amplitude search ended: the next one, or the amplitude found applied
+// and the check's own runs started.
+void CheckRun::probeEnded()
+{
+    if (!run->failure().isEmpty()) { // the design's own step fails: so would the check
+        finish(run->failure());
+        return;
+    }
+    search->record(run->waveforms());
+    if (!search->done() && deadline - std::chrono::steady_clock::now() < timeLimit / 2)
+        search->stop();
+    if (!search->done()) {
+        startProbe();
+        return;
+    }
+    design.circuit.trigger->amplitude = search->applied();
+    design.notes << search->note();
+    search.reset();
+    firstNetlist = netlist(design.circuit, betaScale);
     startRun();
 }
 
@@ -212,13 +253,23 @@ void CheckRun::runEnded()
         finish(run->failure());
         return;
     }
+    if (search) {
+        // A worker that cannot start for the next run fails the check: nothing was run yet.
+        try {
+            probeEnded();
+        } catch (const Exception& e) {
+            finish(e.message());
+        }
+        return;
+    }
     if (!last) { // the design's own step: its failure is the check's
         if (!run->failure().isEmpty()) {
             finish(run->failure());
             return;
         }
         const Waveforms w = run->waveforms();
-        last = CheckResult{.waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}};
+        last = CheckResult{
+            .waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}, .design = design};
     } else if (!run->failure().isEmpty()) {
         last->convergence.reason = QStringLiteral("расчёт с шагом %1 не завершился (%2)")
                                        .arg(microseconds(step), run->failure().section(u'\n', 0, 0));
@@ -226,7 +277,8 @@ void CheckRun::runEnded()
         return;
     } else {
         const Waveforms w = run->waveforms();
-        CheckResult finer{.waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}};
+        CheckResult finer{
+            .waveforms = w, .measurement = measure(design, w), .convergence = {.finest = step}, .design = design};
         const bool agree = sameResult(last->measurement, finer.measurement);
         finer.convergence.converged = agree;
         finer.convergence.step = 2 * step;

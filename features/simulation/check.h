@@ -4,6 +4,7 @@
 #include "analysis.h"
 #include "design_fields.h"
 #include "engine.h"
+#include "trigger_search.h"
 
 #include <QObject>
 #include <memory>
@@ -26,6 +27,9 @@ struct CheckResult {
     Waveforms waveforms;
     Measurement measurement;
     Convergence convergence;
+    // The design as run: a monostable's trigger with the amplitude applied, and a note
+    // saying how it was chosen.
+    Design design;
 };
 
 // True when `finer` confirms `coarser`: the same verdict and pulse count, and the
@@ -71,8 +75,11 @@ inline constexpr double targetTolerance = 0.10;
 // deviation ("Период tau −31,1 %"); empty when all are met.
 QStringList missedTargets(const std::vector<Figure>& figures);
 
-// The runs of one check, one after another: the design's step, then halved until two
-// agree (see Convergence). Starts at construction (throwing like `checkedNetlist` and
+// The runs of one check, one after another: for a monostable whose trigger amplitude the
+// user did not set, first the short runs that find the least amplitude that fires it
+// (AmplitudeSearch; their first at the design's step: its failure is the check's, and
+// the search stops with what it has when half the time limit is gone); then the
+// design's step, halved until two agree (see Convergence). Starts at construction (throwing like `checkedNetlist` and
 // SimulatorRun's constructor); `ended` is emitted once. The whole check keeps within
 // `timeLimit`: a first run that does not end well fails the check, a refining run
 // that does not leaves the result standing as not converged.
@@ -87,7 +94,8 @@ public:
     bool isOver() const { return over; }
     bool wasCancelled() const { return cancelled; }
     QString failure() const { return failureText; }
-    // The netlist of the first run, at the design's own step.
+    // The netlist of the first run, at the design's own step (its trigger's default
+    // amplitude while the search goes, the amplitude applied once it is over).
     QString netlistText() const { return firstNetlist; }
     // The run going now (nullptr once over), to watch its worker from outside.
     const SimulatorRun* currentRun() const { return over ? nullptr : run.get(); }
@@ -100,12 +108,16 @@ signals:
 
 private:
     void startRun();
+    void startProbe();
+    void probeEnded();
     void runEnded();
     void finish(const QString& failure = {});
 
     Design design;
     double betaScale;
+    std::chrono::milliseconds timeLimit;
     std::chrono::steady_clock::time_point deadline;
+    std::optional<AmplitudeSearch> search; // while it goes
     QString firstNetlist;
     std::unique_ptr<SimulatorRun> run;
     double step;

@@ -77,7 +77,7 @@ void runForSixPeriods(Circuit& circuit, double period)
 
 void triggerThreeTimes(Circuit& circuit, double amplitude, double tau, double settle, double spacing)
 {
-    circuit.trigger = Trigger{.node = u"gen"_qs, .amplitude = amplitude, .width = tau / 5, .delay = settle,
+    circuit.trigger = Trigger{.node = u"gen"_qs, .amplitude = amplitude, .width = tau / triggersPerTau, .delay = settle,
                               .period = spacing, .count = 3};
     circuit.stopTime = settle + 3 * spacing;
 }

@@ -49,7 +49,29 @@ struct Trigger {
     double delay = 0;     // s, the first pulse's start
     double period = 0;    // s
     int count = 0;        // pulses scheduled within the run; pulse k starts at delay + k period
+    // Typed by the user: applied as it is. Otherwise `amplitude` is only the default
+    // shown, and the check applies the least amplitude that fires the circuit, with a
+    // margin (trigger_search.h).
+    bool amplitudeChosen = false;
 };
+
+// The trigger generator's output resistance: the 50 Ом of an ordinary laboratory pulse
+// generator. It is small beside what the pulse works into (the transistor's own base
+// resistance, kilo-ohm collector resistors, base resistors of tens of kilo-ohms), so the
+// amplitude that fires the circuit is the circuit's need and not a loss in the source,
+// and it still bounds the current each edge drives through the coupling capacitor.
+inline constexpr double triggerSourceResistance = 50; // Ом
+
+// A trigger no longer than a tenth of the pulse it starts, so that an output pulse that
+// outlasts it is the circuit's own.
+inline constexpr double triggersPerTau = 10;
+
+// When pulse k of `trigger` (its start `start`) is over: its width, its 10 ns edges and
+// a fifth of the width allowed for what the falling edge drives.
+inline double triggerOver(const Trigger& trigger, double start)
+{
+    return start + trigger.width * 1.2 + 20e-9;
+}
 
 struct Circuit {
     QString title;
@@ -64,9 +86,9 @@ struct Circuit {
 // An astable runs for six target periods: the first two settle, the rest are measured.
 void runForSixPeriods(Circuit& circuit, double period);
 
-// A monostable gets rectangular pulses of `amplitude`, a fifth of `tau` wide, into the
-// generator node "gen": the first after `settle` (the rest state), then one every
-// `spacing`; the run ends one spacing after the third.
+// A monostable gets rectangular pulses of `amplitude` (the default the check starts
+// from), a tenth of `tau` wide, into the generator node "gen": the first after `settle`
+// (the rest state), then one every `spacing`; the run ends one spacing after the third.
 void triggerThreeTimes(Circuit& circuit, double amplitude, double tau, double settle, double spacing);
 
 // The transient run of `circuit` with both transistors' β scaled by `betaScale`.

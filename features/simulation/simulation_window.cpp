@@ -205,8 +205,12 @@ void SimulationWindow::followTrigger(Design& next)
         showUnclamped(triggerWidth, trigger.width * 1e6);
         return;
     }
-    if (amplitudeEdited)
+    // The user's amplitude is applied as it is; otherwise the check looks for the least
+    // that fires the circuit.
+    if (amplitudeEdited) {
         trigger.amplitude = triggerAmplitude->value();
+        trigger.amplitudeChosen = true;
+    }
     if (widthEdited)
         trigger.width = 1e-6 * triggerWidth->value();
 }
@@ -241,6 +245,11 @@ void SimulationWindow::finish()
     runReported(
         [this] {
             result = run->result(); // a failure goes to the error box
+            // The design as run: the trigger amplitude the check applied, shown in its box.
+            current = result.design;
+            shownNetlist = run->netlistText();
+            if (const auto& trigger = current.circuit.trigger)
+                showUnclamped(triggerAmplitude, trigger->amplitude);
             showResult();
         },
         this);
@@ -269,6 +278,8 @@ void SimulationWindow::showResult()
     text += u'\n' + convergenceText(result.convergence);
     if (!m.ratingBreaches.isEmpty())
         text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
+    if (!m.triggerBreaches.isEmpty())
+        text += u"\n"_qs + triggerBreachesHeading.toString() + u"\n"_qs + m.triggerBreaches.join(u'\n');
     verdict->setText(withUsersSeparator(text));
     // A design that does not work as intended or misses its targets, or a result that
     // did not converge, is not shown in the colour of a plain answer.

@@ -86,8 +86,8 @@ inline const WorkedExample workedExamples[] = {
      {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
       "Edit11=50", "Edit12=40", "Edit13=0,005", "Edit14=0,01", "Edit15=6", "Edit16=11", "Edit17=1000",
       "Edit18=1000", "Edit19=200000", "Edit20=1"},
-     1.46e-6, 4.385, 10.959, "verdict",
-     "the output pulse lasts as long as the 1,4 µs trigger (a fifth of tau) and ends with it: at "
+     0.7106e-6, 4.590, 10.934, "verdict",
+     "the output pulse lasts as long as the 0,7 µs trigger (a tenth of tau) and ends with it: at "
      "these values nothing holds the pair on once the trigger is gone, so the circuit does not "
      "set a pulse of its own"},
     // Rб1 and Rб2 the E24 values next to what Step 5 gives (55 and 40 kОм), С2 the E24
@@ -96,15 +96,15 @@ inline const WorkedExample workedExamples[] = {
      {"Edit1=5", "Edit2=10", "Edit3=7", "Edit5=0,1", "Edit6=0,05", "Edit7=20", "Edit8=25", "Edit9=2", "Edit10=1,5",
       "Edit11=50", "Edit12=40", "Edit13=0,006", "Edit14=0,011", "Edit15=6", "Edit16=11", "Edit17=1000",
       "Edit18=1000", "Edit19=56000", "Edit20=39000", "Edit21=0,18"},
-     1.41e-6, 2.013, 10.936, "verdict",
-     "the output pulse ends with the 1,4 µs trigger: at these values nothing holds the pair on "
+     0.4209e-6, 5.912, 10.936, "verdict",
+     "the output pulse ends with the 0,7 µs trigger: at these values nothing holds the pair on "
      "once the trigger is gone, so the circuit does not set a pulse of its own"},
     // Ек1 above the 9 В Step 2 asks, Ек2 and U'э at the top of their ranges, I'к1 = I'к2 / 2
     // (Step 4), R2 the E24 value next to Step 7's 44 kОм.
     {"Form11",
      {"Edit1=10", "Edit2=10", "Edit3=20", "Edit4=20", "Edit5=30", "Edit6=0,1", "Edit7=0,05", "Edit8=2", "Edit9=1,5",
       "Edit10=50", "Edit11=40", "Edit12=10", "Edit13=12", "Edit14=0,01", "Edit15=0,005", "Edit16=2,4", "Edit17=43000"},
-     2.41e-6, 0.485, 1.730, "verdict",
+     3.269e-6, 0.5664, 1.971, "verdict",
      "Steps 6 and 7 size Rб2 and R2 as if the base-emitter junctions dropped nothing: at the "
      "minimum β neither transistor is held in saturation at rest, and the loop through C and Rэ "
      "runs free (it fires once per trigger from β ×2)"},
