@@ -280,7 +280,7 @@ void TriggerTest::resultWindowSaysWhichAmplitudeItApplied()
     for (const WorkedExample& example : workedExamples)
         if (qName(example.form) == u"Form10")
             typeAll(&form, example.typed);
-    addSimulationCheck(&form, designOfForm10);
+    addSimulationCheck(&form, designOf<TForm10>);
     button(&form, "ButtonSimulate")->click();
     SimulationWindow* window = simulationWindowOf(&form);
     auto* box = window->findChild<QDoubleSpinBox*>(u"TriggerAmplitude"_qs);
