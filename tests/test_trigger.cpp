@@ -107,6 +107,8 @@ private slots:
     void strongTriggerThrowsTheDrivenBaseBackwards();
     void resultWindowSaysWhichAmplitudeItApplied_data();
     void resultWindowSaysWhichAmplitudeItApplied();
+    void searchEndsWithWhatItFound_data();
+    void searchEndsWithWhatItFound();
 };
 
 // Each monostable's worked example (Form11 at β ×2, where it is a monostable at all:
@@ -298,6 +300,63 @@ void TriggerTest::resultWindowSaysWhichAmplitudeItApplied()
              qPrintable(window->netlistText()));
     const QString notes = window->findChild<QLabel*>(u"Notes"_qs)->text();
     QVERIFY2(notes.split(u'\n').contains(note), qPrintable(notes));
+}
+
+// The search on drawn responses, without the simulator: the output (resting at Ек2 =
+// 10 В) falls to 0 for the pulse's width when the amplitude reaches `threshold`; a
+// restless output swings before the trigger whatever comes.
+void TriggerTest::searchEndsWithWhatItFound_data()
+{
+    QTest::addColumn<double>("threshold"); // V
+    QTest::addColumn<bool>("restless");
+    QTest::addColumn<int>("mostProbes");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("fires from 4 В: bracketed within 3 %") << 4.0 << false << 12
+                                                         << "Запуск: наименьшая срабатывающая амплитуда 4";
+    QTest::newRow("nothing up to the supplies fires: one probe")
+        << 20.0 << false << 1 << "Запуск: запускающий импульс не переключает схему ни при какой амплитуде до суммы "
+                                 "напряжений питания, 16 В; подана 16 В";
+    QTest::newRow("fires at any amplitude: stops at the floor")
+        << 0.0 << false << 20 << "Запуск: наименьшая срабатывающая амплитуда не более 0,000";
+    QTest::newRow("switches by itself: the default, one probe")
+        << 4.0 << true << 1
+        << "Запуск: схема переключается и без запускающего импульса, наименьшая срабатывающая амплитуда не ищется; "
+           "подана амплитуда по умолчанию 5 В";
+}
+
+void TriggerTest::searchEndsWithWhatItFound()
+{
+    QFETCH(double, threshold);
+    QFETCH(bool, restless);
+    QFETCH(int, mostProbes);
+    QFETCH(QString, note);
+    Circuit circuit = drawnMonostable();
+    AmplitudeSearch search(circuit);
+    int probes = 0;
+    while (!search.done() && probes <= mostProbes) {
+        const Circuit probe = search.probe();
+        const Trigger& t = *probe.trigger;
+        QCOMPARE(t.count, 1);
+        const bool fires = t.amplitude >= threshold;
+        Waveforms w;
+        for (double time = 0; time <= probe.stopTime; time += 10e-9) {
+            const bool low = (fires && time >= t.delay && time < t.delay + t.width)
+                             || (restless && std::fmod(time, 4e-6) < 2e-6);
+            w.time.push_back(time);
+            w.c2.push_back(low ? 0.0 : 10.0);
+            for (auto* v : {&w.c1, &w.b1, &w.b2, &w.ic1, &w.ic2, &w.e1, &w.e2})
+                v->push_back(0);
+        }
+        search.record(w);
+        ++probes;
+    }
+    QVERIFY2(search.done() && probes <= mostProbes, qPrintable(QString::number(probes)));
+    QVERIFY2(search.note().startsWith(note), qPrintable(search.note()));
+    if (threshold > 0 && threshold < search.ceiling() && !restless) {
+        QVERIFY(*search.least() >= threshold);
+        QVERIFY(*search.least() <= threshold * (1 + searchResolution));
+        QCOMPARE(search.applied(), triggerMargin * QString::number(*search.least(), 'g', 3).toDouble());
+    }
 }
 
 QTEST_MAIN(TriggerTest)

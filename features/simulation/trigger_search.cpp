@@ -28,7 +28,12 @@ bool AmplitudeSearch::done() const
 {
     if (stopped || restless || (triedTop && !firing))
         return true;
-    return firing && *firing - notFiring <= searchResolution * *firing;
+    return bracketed() || (firing && *firing <= searchFloor * top);
+}
+
+bool AmplitudeSearch::bracketed() const
+{
+    return firing && notFiring > 0 && *firing - notFiring <= searchResolution * *firing;
 }
 
 // The ceiling first: a circuit it does not fire needs no more runs.
@@ -93,8 +98,8 @@ QString AmplitudeSearch::note() const
         return u"Запуск: запускающий импульс не переключает схему ни при какой амплитуде до суммы напряжений "
                "питания, "_qs
                + volts(top) + u"; подана "_qs + volts(top);
-    const QString found = done() && !stopped ? u"наименьшая срабатывающая амплитуда "_qs
-                                             : u"наименьшая срабатывающая амплитуда не более "_qs;
+    const QString found = bracketed() ? u"наименьшая срабатывающая амплитуда "_qs
+                                      : u"наименьшая срабатывающая амплитуда не более "_qs;
     return u"Запуск: "_qs + found + volts(*firing) + u", подана "_qs + reading(*firing, 3) + u"×"_qs
            + FloatToStr(triggerMargin) + u" = "_qs + reading(applied(), 5) + u" В"_qs
            + (stopped ? u" (поиск остановлен: не хватило времени)"_qs : QString());

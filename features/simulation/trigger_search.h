@@ -19,6 +19,10 @@ inline constexpr double triggerMargin = 1.5;
 // not are this close (relative to the former): then a tenth less surely does not fire.
 inline constexpr double searchResolution = 0.03;
 
+// A circuit that fires even at this fraction of the ceiling is not searched further:
+// it would fire at any amplitude at all.
+inline constexpr double searchFloor = 1e-5;
+
 class AmplitudeSearch {
 public:
     // For `circuit`, a monostable with its trigger; tries up to the sum of its supplies.
@@ -47,6 +51,8 @@ public:
 
 private:
     double next() const;
+    // The least amplitude that fires and the greatest that does not are both known and close.
+    bool bracketed() const;
 
     Circuit circuit;
     double top;
