@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <memory>
 
-class QChartView;
 class QDoubleSpinBox;
+class QFormLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,6 +21,8 @@ class TableWindow;
 }
 
 namespace takton::simulation {
+
+class ResultPlot;
 
 using DesignOf = Design (*)(const TableWindow&);
 
@@ -51,6 +53,7 @@ protected:
 
 private:
     void followTrigger(Design& next);
+    void showTriggerControls(bool shown);
     void finish();
     void showResult();
     void clearResult();
@@ -77,7 +80,8 @@ private:
     QPushButton* stop;
     QPushButton* save;
     QProgressBar* bar;
-    QChartView* chart;
+    QFormLayout* controls;
+    ResultPlot* plot;
 };
 
 // Adds "Проверить моделированием" (Ctrl+M) to the calculator's row of actions.
