@@ -6,6 +6,7 @@
 #include "axis_ticks.h"
 #include "decimal_separator.h"
 #include "gui_support.h"
+#include "number_box.h"
 #include "result_plot.h"
 #include "simulation_window.h"
 #include "table_window.h"
@@ -99,6 +100,8 @@ private slots:
     void timeIsInTheUnitItsSpanSuits_data();
     void timeIsInTheUnitItsSpanSuits();
     void monostableOpensOnItsFirstPulse();
+    void boxesReadAsTheProgramWrites_data();
+    void boxesReadAsTheProgramWrites();
     void everyWindowsResultReadsRight_data();
     void everyWindowsResultReadsRight();
 };
@@ -208,6 +211,45 @@ void ResultPlotTest::monostableOpensOnItsFirstPulse()
     plot.showRun(design, run);
     QVERIFY(plot.findChild<QRadioButton*>(u"ShowPulse"_qs)->isChecked());
     QCOMPARE(labelsNow().front(), u"1000"_qs);
+}
+
+// The result window's boxes (β scale, trigger) write their number as the program does
+// and take what the user types with either separator as the user's.
+void ResultPlotTest::boxesReadAsTheProgramWrites_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("taken");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::newRow("comma: × 1,5, not × 1.50") << QChar(u',') << 1.5 << u"× 1,5"_qs << u"2,5"_qs << 2.5 << u"× 2,5"_qs;
+    QTest::newRow("comma: a whole number has no ,00") << QChar(u',') << 2.0 << u"× 2"_qs << u"3"_qs << 3.0 << u"× 3"_qs;
+    QTest::newRow("comma: the keypad's full stop is not dropped (2.5, not 25)")
+        << QChar(u',') << 1.5 << u"× 1,5"_qs << u"2.5"_qs << 2.5 << u"× 2,5"_qs;
+    QTest::newRow("full stop user") << QChar(u'.') << 1.25 << u"× 1.25"_qs << u"2,5"_qs << 2.5 << u"× 2.5"_qs;
+}
+
+void ResultPlotTest::boxesReadAsTheProgramWrites()
+{
+    QFETCH(QChar, separator);
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(double, taken);
+    QFETCH(QString, shownAfter);
+    takton::setDecimalSeparator(separator);
+    NumberBox box;
+    box.setRange(0, 100);
+    box.setDecimals(2);
+    box.setPrefix(u"× "_qs);
+    box.setValue(value);
+    QCOMPARE(box.text(), shown);
+    box.selectAll();
+    QTest::keyClicks(&box, typed);
+    box.interpretText();
+    QCOMPARE(box.value(), taken);
+    QCOMPARE(box.text(), shownAfter);
 }
 
 // Each window's worked example checked as a user does: the trigger's controls only for

@@ -4,6 +4,7 @@
 #include "error_reporting.h"
 #include "errors.h"
 #include "file_questions.h"
+#include "number_box.h"
 #include "result_plot.h"
 #include "table_window.h"
 #include "user_files.h"
@@ -44,11 +45,13 @@ QString row(const Figure& f)
 
 QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suffix)
 {
-    auto* box = new QDoubleSpinBox;
+    auto* box = new NumberBox;
     box->setRange(low, high);
     box->setSingleStep(step);
     box->setDecimals(2);
     box->setSuffix(suffix);
+    // One width for every box, room for what a user types, whatever its range.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(u"× 10000,00 мкс"_qs) + 2 * box->fontMetrics().height());
     return box;
 }
 
@@ -104,6 +107,7 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     bar->setRange(0, 100);
 
     controls = new QFormLayout;
+    controls->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint); // a number is short
     controls->addRow(u"β транзисторов от введённого минимума:"_qs, beta);
     controls->addRow(u"Запускающий импульс, амплитуда:"_qs, triggerAmplitude);
     controls->addRow(u"Запускающий импульс, длительность:"_qs, triggerWidth);
