@@ -2,10 +2,10 @@
 
 #include "axis_ticks.h"
 
+#include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -85,10 +85,6 @@ struct Trace {
     const std::vector<double>* values;
 };
 
-} // namespace
-
-namespace {
-
 // The longer of the measured and the designed pulse, and never shorter than the trigger.
 double pulseOf(const Design& design, const Measurement& m)
 {
@@ -119,27 +115,27 @@ ResultPlot::ResultPlot(QWidget* parent) : QWidget(parent)
 {
     chartView = new QChartView;
     chartView->setRenderHint(QPainter::Antialiasing);
-    views = new QWidget;
-    view = new QButtonGroup(this);
-    auto* choices = new QHBoxLayout(views);
-    choices->setContentsMargins(0, 0, 0, 0);
-    choices->addWidget(new QLabel(u"Показать:"_qs));
+    choices = new QWidget;
+    choice = new QButtonGroup(this);
+    auto* row = new QHBoxLayout(choices);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(u"Показать:"_qs));
     const std::pair<const char*, QString> names[] = {{"ShowPulse", u"Запуск и импульс"_qs},
                                                      {"ShowRecovery", u"Восстановление"_qs},
                                                      {"WholeRun", u"Весь прогон"_qs}};
     for (const auto& [name, caption] : names) {
-        auto* choice = new QRadioButton(caption);
-        choice->setObjectName(QLatin1String(name));
-        view->addButton(choice, int(view->buttons().size()));
-        choices->addWidget(choice);
+        auto* button = new QRadioButton(caption);
+        button->setObjectName(QLatin1String(name));
+        choice->addButton(button, int(choice->buttons().size()));
+        row->addWidget(button);
     }
-    choices->addStretch(1);
-    views->hide();
+    row->addStretch(1);
+    choices->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(views);
+    layout->addWidget(choices);
     layout->addWidget(chartView, 1);
-    connect(view, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(choice, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             draw();
     });
@@ -152,10 +148,10 @@ void ResultPlot::showRun(const Design& design, const CheckResult& result)
     if (design.circuit.trigger && !waveforms.time.empty())
         spans = {pulseSpan(design, result.measurement), recoverySpan(design, result.measurement),
                  {0, waveforms.time.back()}};
-    views->setVisible(!spans.empty());
-    {
-        const QSignalBlocker quiet(view);
-        view->button(0)->setChecked(true); // each run opens on its first pulse
+    choices->setVisible(!spans.empty());
+    if (!choice->checkedButton()) { // the first run opens on its pulse; a rerun keeps the user's choice
+        const QSignalBlocker quiet(choice);
+        choice->button(0)->setChecked(true);
     }
     draw();
 }
@@ -164,7 +160,7 @@ void ResultPlot::clear()
 {
     waveforms = {};
     spans.clear();
-    views->hide();
+    choices->hide();
     draw();
 }
 
@@ -173,7 +169,7 @@ void ResultPlot::draw()
     auto* chart = new QChart;
     const Waveforms& w = waveforms;
     if (w.time.size() >= 2) {
-        shown = spans.empty() ? TimeSpan{0, w.time.back()} : spans[std::size_t(view->checkedId())];
+        shown = spans.empty() ? TimeSpan{0, w.time.back()} : spans[std::size_t(choice->checkedId())];
         const TimeUnit unit = timeUnitFor(shown.to - shown.from);
         const auto [first, last] = samplesOf(w.time, shown);
         std::vector<Trace> traces{{u"Uк1"_qs, &w.c1}, {u"Uб1"_qs, &w.b1}, {u"Uк2"_qs, &w.c2}, {u"Uб2"_qs, &w.b2}};

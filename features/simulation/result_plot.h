@@ -35,7 +35,8 @@ class ResultPlot : public QWidget {
 public:
     explicit ResultPlot(QWidget* parent = nullptr);
 
-    // Draws `result`, the run of `design`; a monostable opens on its first pulse.
+    // Draws `result`, the run of `design`; a monostable opens on its first pulse, a
+    // rerun shows what the user chose for the run before.
     void showRun(const Design& design, const CheckResult& result);
     // Nothing drawn, nothing kept of an earlier run.
     void clear();
@@ -46,10 +47,10 @@ private:
     void draw();
 
     QChartView* chartView;
-    QWidget* views; // a monostable's choice of what to show
-    QButtonGroup* view;
+    QWidget* choices; // a monostable's: what to show
+    QButtonGroup* choice;
     Waveforms waveforms;
-    std::vector<TimeSpan> spans; // a monostable's, one for each choice in `view`
+    std::vector<TimeSpan> spans; // a monostable's, one for each of `choice`'s buttons
     TimeSpan shown;
 };
 
