@@ -51,7 +51,8 @@ QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suf
     box->setDecimals(2);
     box->setSuffix(suffix);
     // One width for every box, room for what a user types, whatever its range.
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(u"× 10000,00 мкс"_qs) + 2 * box->fontMetrics().height());
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setMinimumWidth(metrics.horizontalAdvance(u"× 10000,00 мкс"_qs) + 2 * metrics.height());
     return box;
 }
 
