@@ -120,6 +120,8 @@ QString netlist(const Circuit& circuit, double betaScale)
             emitters << e;
     for (const QString& e : emitters)
         probes += u" v("_qs + e + u')';
+    if (const auto& t = circuit.trigger)
+        probes += u" v("_qs + t->node + u')'; // drawn beside the output pulse
     lines << probes;
     lines << u".end"_qs;
     return lines.join(u'\n') + u'\n';

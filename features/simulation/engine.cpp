@@ -273,6 +273,9 @@ void SimulatorRun::decide()
         copy(w.ic2, u"@q2[ic]"_qs);
         copy(w.e1, emitters.t1);
         copy(w.e2, emitters.t2);
+        // Only a monostable has a trigger to draw; nothing measures it.
+        if (const std::vector<double>* trigger = vector(triggerNode); trigger && trigger->size() == w.time.size())
+            w.trigger = *trigger;
         if (reason.isEmpty() && w.time.back() < 0.999 * stopTime)
             reason = QStringLiteral("Схема не сошлась: решение остановилось на %1 мкс из %2 мкс")
                          .arg(w.time.back() * 1e6, 0, 'g', 4)

@@ -4,23 +4,21 @@
 #include "error_reporting.h"
 #include "errors.h"
 #include "file_questions.h"
+#include "number_box.h"
+#include "result_plot.h"
 #include "table_window.h"
 #include "user_files.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -47,11 +45,14 @@ QString row(const Figure& f)
 
 QDoubleSpinBox* spinBox(double low, double high, double step, const QString& suffix)
 {
-    auto* box = new QDoubleSpinBox;
+    auto* box = new NumberBox;
     box->setRange(low, high);
     box->setSingleStep(step);
     box->setDecimals(2);
     box->setSuffix(suffix);
+    // One width for every box, room for what a user types, whatever its range.
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setMinimumWidth(metrics.horizontalAdvance(u"× 10000,00 мкс"_qs) + 2 * metrics.height());
     return box;
 }
 
@@ -106,7 +107,8 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     bar = new QProgressBar;
     bar->setRange(0, 100);
 
-    auto* controls = new QFormLayout;
+    controls = new QFormLayout;
+    controls->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint); // a number is short
     controls->addRow(u"β транзисторов от введённого минимума:"_qs, beta);
     controls->addRow(u"Запускающий импульс, амплитуда:"_qs, triggerAmplitude);
     controls->addRow(u"Запускающий импульс, длительность:"_qs, triggerWidth);
@@ -116,16 +118,17 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     buttons->addWidget(bar, 1);
     buttons->addWidget(save);
 
-    chart = new QChartView;
-    chart->setMinimumSize(640, 240);
-    chart->setRenderHint(QPainter::Antialiasing);
+    plot = new ResultPlot;
+    plot->setMinimumSize(640, 240);
+    // Until a design says it is a monostable, there is no trigger to set.
+    showTriggerControls(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(verdict);
     layout->addWidget(figures);
     layout->addLayout(controls);
     layout->addLayout(buttons);
-    layout->addWidget(chart, 1);
+    layout->addWidget(plot, 1);
     layout->addWidget(notes);
 
     connect(rerun, &QPushButton::clicked, this, [this] { runReported([this] { start(); }, this); });
@@ -164,6 +167,7 @@ void SimulationWindow::start()
         return;
     Design next = designOf(*calculator); // a field that is not a number stops here
     followTrigger(next);
+    showTriggerControls(next.circuit.trigger.has_value());
     // Nothing of an earlier run stays beside this one, whatever becomes of it.
     current = std::move(next);
     result = {};
@@ -215,6 +219,13 @@ void SimulationWindow::followTrigger(Design& next)
         trigger.width = 1e-6 * triggerWidth->value();
 }
 
+// An astable has no trigger: its boxes would only show meaningless values.
+void SimulationWindow::showTriggerControls(bool shown)
+{
+    controls->setRowVisible(triggerAmplitude, shown);
+    controls->setRowVisible(triggerWidth, shown);
+}
+
 void SimulationWindow::cancel()
 {
     if (run)
@@ -260,9 +271,7 @@ void SimulationWindow::clearResult()
     verdict->setStyleSheet({});
     figures->clear();
     notes->clear();
-    QChart* old = chart->chart();
-    chart->setChart(new QChart);
-    delete old;
+    plot->clear();
 }
 
 void SimulationWindow::showResult()
@@ -292,40 +301,7 @@ void SimulationWindow::showResult()
     figures->setText(table + u"</table>"_qs);
     notes->setText(withUsersSeparator(current.notes.join(u'\n')));
 
-    auto* plot = new QChart;
-    const Waveforms& w = result.waveforms;
-    const std::size_t stride = std::max<std::size_t>(1, w.time.size() / 4000);
-    const std::pair<QString, const std::vector<double>*> probes[] = {
-        {u"Uк1"_qs, &w.c1}, {u"Uб1"_qs, &w.b1}, {u"Uк2"_qs, &w.c2}, {u"Uб2"_qs, &w.b2}};
-    auto* time = new QValueAxis;
-    time->setTitleText(u"t, мкс"_qs);
-    auto* volts = new QValueAxis;
-    volts->setTitleText(u"U, В"_qs);
-    plot->addAxis(time, Qt::AlignBottom);
-    plot->addAxis(volts, Qt::AlignLeft);
-    double low = 0, high = 0;
-    for (const auto& [name, values] : probes) {
-        for (double v : *values) {
-            low = std::min(low, v);
-            high = std::max(high, v);
-        }
-        auto* series = new QLineSeries;
-        series->setName(name);
-        QList<QPointF> points;
-        for (std::size_t i = 0; i < w.time.size(); i += stride)
-            points << QPointF(w.time[i] * 1e6, (*values)[i]);
-        series->replace(points);
-        plot->addSeries(series);
-        series->attachAxis(time);
-        series->attachAxis(volts);
-    }
-    if (!w.time.empty())
-        time->setRange(0, w.time.back() * 1e6);
-    volts->setRange(low, high);
-    volts->applyNiceNumbers();
-    QChart* old = chart->chart();
-    chart->setChart(plot);
-    delete old;
+    plot->showRun(current, result);
     resize(width(), std::max(height(), sizeHint().height()));
 }
 

@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <memory>
 
-class QChartView;
 class QDoubleSpinBox;
+class QFormLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,6 +21,8 @@ class TableWindow;
 }
 
 namespace takton::simulation {
+
+class ResultPlot;
 
 using DesignOf = Design (*)(TableWindow&);
 
@@ -52,6 +54,7 @@ protected:
 
 private:
     void followTrigger(Design& next);
+    void showTriggerControls(bool shown);
     void finish();
     void showResult();
     void clearResult();
@@ -78,7 +81,8 @@ private:
     QPushButton* stop;
     QPushButton* save;
     QProgressBar* bar;
-    QChartView* chart;
+    QFormLayout* controls;
+    ResultPlot* plot;
 };
 
 // Adds "Проверить моделированием" (Ctrl+M) to the calculator's row of actions.
