@@ -4,6 +4,7 @@
 #include "error_reporting.h"
 #include "errors.h"
 #include "file_questions.h"
+#include "spread_panel.h"
 #include "table_window.h"
 #include "user_files.h"
 
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -120,13 +122,21 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     chart->setMinimumSize(640, 240);
     chart->setRenderHint(QPainter::Antialiasing);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* single = new QWidget;
+    auto* layout = new QVBoxLayout(single);
     layout->addWidget(verdict);
     layout->addWidget(figures);
     layout->addLayout(controls);
     layout->addLayout(buttons);
     layout->addWidget(chart, 1);
     layout->addWidget(notes);
+    // The second mode: the design's parts, β, supplies and temperature spread.
+    spread = new SpreadPanel([this] { return this->designOf(*this->calculator); },
+                             [this](const Design& sample) { checkSample(sample); });
+    modes = new QTabWidget;
+    modes->addTab(single, u"Номинальные значения"_qs);
+    modes->addTab(spread, u"Разброс параметров"_qs);
+    (new QVBoxLayout(this))->addWidget(modes);
 
     connect(rerun, &QPushButton::clicked, this, [this] { runReported([this] { start(); }, this); });
     connect(stop, &QPushButton::clicked, this, &SimulationWindow::cancel);
@@ -164,6 +174,20 @@ void SimulationWindow::start()
         return;
     Design next = designOf(*calculator); // a field that is not a number stops here
     followTrigger(next);
+    startChecking(std::move(next));
+}
+
+void SimulationWindow::checkSample(const Design& sample)
+{
+    if (running())
+        throw Exception(u"Идёт моделирование: дождитесь его конца или нажмите «Отмена»"_qs);
+    beta->setValue(1);
+    modes->setCurrentIndex(0);
+    startChecking(sample);
+}
+
+void SimulationWindow::startChecking(Design next)
+{
     // Nothing of an earlier run stays beside this one, whatever becomes of it.
     current = std::move(next);
     result = {};
@@ -220,6 +244,7 @@ void SimulationWindow::cancel()
 void SimulationWindow::closeEvent(QCloseEvent* event)
 {
     cancel(); // a run nobody looks at ends with its window
+    spread->cancel();
     QWidget::closeEvent(event);
 }
 

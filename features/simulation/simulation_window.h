@@ -15,12 +15,15 @@ class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace takton {
 class TableWindow;
 }
 
 namespace takton::simulation {
+
+class SpreadPanel;
 
 using DesignOf = Design (*)(const TableWindow&);
 
@@ -33,6 +36,8 @@ public:
     // Reads the calculator's fields again and runs; a field that is not a number or a
     // value the simulator cannot take throws before anything runs.
     void start();
+    // One sample of the spread (its β as drawn, not scaled) checked and shown here.
+    void checkSample(const Design& sample);
     // The user's cancel: the run ends at once, without an error box.
     void cancel();
     bool running() const { return busy; }
@@ -51,6 +56,7 @@ protected:
 
 private:
     void followTrigger(Design& next);
+    void startChecking(Design next);
     void finish();
     void showResult();
     void clearResult();
@@ -78,6 +84,8 @@ private:
     QPushButton* save;
     QProgressBar* bar;
     QChartView* chart;
+    QTabWidget* modes;
+    SpreadPanel* spread;
 };
 
 // Adds "Проверить моделированием" (Ctrl+M) to the calculator's row of actions.
