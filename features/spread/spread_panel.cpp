@@ -268,8 +268,12 @@ void SpreadPanel::showHistogram()
         x->setTitleText(figureName(run->design()) + u", мкс"_qs);
         x->setRange(h.low * 1e6, h.high * 1e6);
         auto* y = new QValueAxis;
+        // Whole runs only: a tick every run, or every few when there are many.
         y->setRange(0, tallest);
-        y->setLabelFormat(u"%d"_qs);
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(0);
+        y->setTickInterval(std::max(1, (tallest + 4) / 5));
+        y->setLabelFormat(u"%.0f"_qs);
         plot->addAxis(x, Qt::AlignBottom);
         plot->addAxis(y, Qt::AlignLeft);
         plot->addSeries(bars);
