@@ -214,6 +214,7 @@ void SpreadTest::sameSeedSameHistogram()
     const SpreadSummary a = summarize(one.design(), one.samples(), one.outcomes());
     const SpreadSummary b = summarize(two.design(), two.samples(), two.outcomes());
     QCOMPARE(a.works + a.doesNotWork + a.notConverged + a.failed, 6);
+    QVERIFY(a.works > 0);
     QCOMPARE(a.histogram.counts, b.histogram.counts);
     QCOMPARE(a.histogram.low, b.histogram.low);
     QCOMPARE(a.histogram.high, b.histogram.high);
@@ -333,6 +334,7 @@ void SpreadTest::resultWindowSecondMode()
     QCOMPARE(boxes.take(), QStringList{});
     const QString summary = text(panel, "SpreadSummary");
     QVERIFY2(summary.startsWith(u"Работают как задумано: "_qs), qPrintable(summary));
+    QVERIFY2(text(panel, "SpreadTimeLeft").startsWith(u"4 из 4 за "_qs), qPrintable(text(panel, "SpreadTimeLeft")));
     QVERIFY(!panel->findChild<QChartView*>(u"SpreadHistogram"_qs)->chart()->series().isEmpty());
 
     QTemporaryDir folder;
