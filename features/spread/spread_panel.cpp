@@ -118,10 +118,9 @@ SpreadPanel::SpreadPanel(std::function<Design()> designNow, std::function<void(c
     summaryText->setObjectName(u"SpreadSummary"_qs);
     summaryText->setWordWrap(true);
     summaryText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    histogram = new QChartView;
-    histogram->setObjectName(u"SpreadHistogram"_qs);
-    histogram->setMinimumSize(560, 200);
-    histogram->setRenderHint(QPainter::Antialiasing);
+    histogramArea = new QWidget;
+    histogramArea->setMinimumSize(560, 200);
+    (new QVBoxLayout(histogramArea))->setContentsMargins(0, 0, 0, 0);
 
     shortestText = new QLabel;
     shortestText->setObjectName(u"SpreadShortest"_qs);
@@ -154,7 +153,7 @@ SpreadPanel::SpreadPanel(std::function<Design()> designNow, std::function<void(c
     layout->addLayout(settingsForm);
     layout->addLayout(buttons);
     layout->addWidget(summaryText);
-    layout->addWidget(histogram, 1);
+    layout->addWidget(histogramArea, 1);
     layout->addLayout(ends);
     layout->addWidget(failures);
 
@@ -247,6 +246,14 @@ void SpreadPanel::finish()
 
 void SpreadPanel::showHistogram()
 {
+    if (!histogram) {
+        if (!run)
+            return;
+        histogram = new QChartView;
+        histogram->setObjectName(u"SpreadHistogram"_qs);
+        histogram->setRenderHint(QPainter::Antialiasing);
+        histogramArea->layout()->addWidget(histogram);
+    }
     auto* plot = new QChart;
     const Histogram& h = result.histogram;
     int tallest = 0;

@@ -68,7 +68,8 @@ private:
     QProgressBar* bar;
     QLabel* timeLeft;
     QLabel* summaryText;
-    QChartView* histogram;
+    QWidget* histogramArea;
+    QChartView* histogram = nullptr; // made with the first result: until then the window's one chart is its waveforms'
     QLabel* shortestText;
     QLabel* longestText;
     QPushButton* openShortest;
