@@ -33,9 +33,17 @@ using namespace takton::simulation;
 
 namespace {
 
+const WorkedExample& exampleOf(const char* form)
+{
+    for (const WorkedExample& example : workedExamples)
+        if (qstrcmp(example.form, form) == 0)
+            return example;
+    qFatal("%s has no worked example", form);
+}
+
 const WorkedExample& example2()
 {
-    return workedExamples[0];
+    return exampleOf("Form2");
 }
 
 takton::TableWindow* form2()
@@ -123,6 +131,7 @@ private slots:
     void theSeedGivesTheSameSamples();
     void sameSeedSameHistogram();
     void temperatureReachesTheNetlist();
+    void theTriggerGeneratorIsNotVaried();
     void shareOfWorkingRuns_data();
     void shareOfWorkingRuns();
     void cancelEndsEveryWorker();
@@ -239,6 +248,26 @@ void SpreadTest::temperatureReachesTheNetlist()
     QVERIFY(netlist(sampledDesign(d, sample).circuit, 1).contains(u"\n.temp 60\n"_qs));
     d.maxTemperature.reset();
     QVERIFY(!netlist(sampledDesign(d, drawSamples(d, {.runs = 1}).front()).circuit, 1).contains(u".temp"_qs));
+}
+
+// A monostable's trigger generator is the test bench's: its source resistance keeps its
+// value in every sample, while the design's own input capacitor varies.
+void SpreadTest::theTriggerGeneratorIsNotVaried()
+{
+    const takton::RegisteredWindow& row = registered(u"Form11"_qs);
+    if (!row.window()) {
+        row.create();
+        typeAll(row.window(), exampleOf("Form11").typed);
+    }
+    const Design d = row.circuit(*row.window());
+    QStringList names;
+    for (const Parameter& p : parametersOf(d))
+        names << p.name;
+    QVERIFY2(!names.contains(u"Rtrig"_qs) && names.contains(u"Cin"_qs), qPrintable(names.join(u' ')));
+    const QString generator = netlist(d.circuit, 1).section(u"\nRtrig "_qs, 1).section(u'\n', 0, 0);
+    QVERIFY(!generator.isEmpty());
+    for (const Sample& s : drawSamples(d, {.runs = 5}))
+        QVERIFY(netlist(sampledDesign(d, s).circuit, 1).contains(u"\nRtrig "_qs + generator + u'\n'));
 }
 
 // A design that works keeps working under mild tolerances; one that latches at high β

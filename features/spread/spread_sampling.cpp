@@ -4,6 +4,7 @@
 #include "check.h"
 #include "decimal_separator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace takton::simulation {
@@ -50,13 +51,20 @@ struct Slot {
     std::size_t index; // into components, supplies, or 1/2 for T1/T2
 };
 
+// A part wired to the trigger generator's own node (its source resistance) belongs to
+// the test bench, not to the design: it keeps its value.
+bool partOfTheGenerator(const Circuit& c, const Component& part)
+{
+    return c.trigger && std::find(part.nodes.begin(), part.nodes.end(), c.trigger->node) != part.nodes.end();
+}
+
 std::vector<Slot> slotsOf(const Design& design)
 {
     std::vector<Slot> varied;
     const Circuit& c = design.circuit;
     for (const Part kind : {Part::Resistor, Part::Capacitor})
         for (std::size_t k = 0; k < c.components.size(); ++k)
-            if (c.components[k].part == kind)
+            if (c.components[k].part == kind && !partOfTheGenerator(c, c.components[k]))
                 varied.push_back({kind == Part::Resistor ? Varies::Resistor : Varies::Capacitor, k});
     for (std::size_t k = 0; k < c.components.size(); ++k)
         if (c.components[k].part == Part::Pnp || c.components[k].part == Part::Npn)
