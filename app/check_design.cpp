@@ -1,6 +1,7 @@
 #include "check_design.h"
 
 #include "check.h"
+#include "check_spread.h"
 #include "error_reporting.h"
 #include "forms.h"
 #include "saved_values.h"
@@ -107,6 +108,11 @@ int checkOnce(const CheckRequest& request)
     loadValues(window, json, shownName(request.valuesFile));
     // Presses every step in order first: a step that fails ends the check here.
     const Design design = row->circuit(window);
+    if (request.spread) {
+        const int status = checkSpread(design, request);
+        row->destroy();
+        return status;
+    }
     const CheckResult result = check(design, request.betaScale, RunControl{});
     const Measurement& m = result.measurement;
     const bool intended = worksAsIntended(m.verdict) && result.convergence.converged;

@@ -39,7 +39,17 @@ std::variant<StartRequest, int> readCommandLine(int argc, char** argv)
                                        QStringLiteral("With --check: both transistors' beta times K (default 1)."),
                                        QStringLiteral("K"), QStringLiteral("1"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("With --check: print the result as JSON."));
-    parser.addOptions({help, version, check, betaScale, json});
+    const QCommandLineOption spread(
+        QStringLiteral("spread"),
+        QStringLiteral("With --check: simulate the tolerance and temperature spread of the design instead (5 % "
+                       "resistors, 10 % capacitors, beta up to 3 times its minimum, supplies +-10 %) on every core. "
+                       "Exit status 0 when every run does what the design intends."));
+    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("With --spread: the number of runs (default 200)."),
+                                  QStringLiteral("N"), QStringLiteral("200"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("With --spread: the seed the samples are drawn from (default 1)."),
+                                  QStringLiteral("S"), QStringLiteral("1"));
+    parser.addOptions({help, version, check, betaScale, json, spread, runs, seed});
     parser.addPositionalArgument(QStringLiteral("file.takton"),
                                  QStringLiteral("Values file saved by a calculator window; that window opens "
                                                 "with its fields filled."),
@@ -53,8 +63,19 @@ std::variant<StartRequest, int> readCommandLine(int argc, char** argv)
             print(stderr, "takton: --beta-scale needs a number from 0.1 to 10, not " + parser.value(betaScale) + "\n");
             return 2;
         }
+        const int n = parser.value(runs).toInt(&number);
+        if (!number || n < 1 || n > 10000) {
+            print(stderr, "takton: --runs needs a whole number from 1 to 10000, not " + parser.value(runs) + "\n");
+            return 2;
+        }
+        const quint64 s = parser.value(seed).toULongLong(&number);
+        if (!number) {
+            print(stderr, "takton: --seed needs a whole number from 0, not " + parser.value(seed) + "\n");
+            return 2;
+        }
         return StartRequest{.valuesFiles = {}, .check = CheckRequest{.valuesFile = parser.value(check), .betaScale = k,
-                                                  .json = parser.isSet(json)}};
+                                                  .json = parser.isSet(json), .spread = parser.isSet(spread),
+                                                  .runs = n, .seed = s}};
     }
     if (understood && !parser.isSet(help) && !parser.isSet(version))
         return StartRequest{.valuesFiles = parser.positionalArguments()};

@@ -6,9 +6,7 @@
 #include <cmath>
 
 namespace takton::simulation {
-namespace {
 
-// The schematic's name of a netlist designator: Rk1 is Rк1, Rb2 Rб2, Re Rэ, EK1 Ек1, EE Еэ.
 QString schematicName(const QString& designator)
 {
     if (designator.startsWith(u"EK"))
@@ -23,6 +21,8 @@ QString schematicName(const QString& designator)
                 return designator[0] + QString(QChar(cyrillic)) + designator.mid(2);
     return designator;
 }
+
+namespace {
 
 QString shown(double value)
 {

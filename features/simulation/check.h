@@ -46,6 +46,9 @@ QString convergenceText(const Convergence& convergence);
 // typed are checked before those computed from them.
 QString checkedNetlist(const Design& design, double betaScale);
 
+// The schematic's name of a netlist designator: Rk1 is Rк1, Rb2 Rб2, Re Rэ, EK1 Ек1, EE Еэ.
+QString schematicName(const QString& designator);
+
 // Where the emitters of `circuit` sit, for the run's probes.
 Emitters emittersOf(const Circuit& circuit);
 

@@ -111,6 +111,8 @@ QString netlist(const Circuit& circuit, double betaScale)
     // edges. The run starts from all nodes at 0 V (uic) and the supplies' ramp: a DC
     // operating point would sit on the circuit's unstable balance and never leave it.
     lines << u".options method=gear"_qs;
+    if (circuit.temperature)
+        lines << u".temp "_qs + spiceNumber(*circuit.temperature);
     lines << u".tran "_qs + spiceNumber(circuit.maxStep) + u' ' + spiceNumber(circuit.stopTime) + u" 0 "_qs
                  + spiceNumber(circuit.maxStep) + u" uic"_qs;
     QString probes = u".save v(c1) v(b1) v(c2) v(b2) @q1[ic] @q2[ic]"_qs;

@@ -81,6 +81,7 @@ struct Circuit {
     std::optional<Trigger> trigger;
     double stopTime = 0; // s
     double maxStep = 0;  // s
+    std::optional<double> temperature = {}; // °C; none: the simulator's room temperature, 27 °C
 };
 
 // An astable runs for six target periods: the first two settle, the rest are measured.

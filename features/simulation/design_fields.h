@@ -31,6 +31,7 @@ struct Design {
     Kind kind = Kind::Astable;
     Circuit circuit;
     Targets targets;
+    std::optional<double> maxTemperature; // °C, typed in the window's tmax field where it has one
     QStringList notes; // values the window's steps do not read, and where they came from
     std::optional<double> maxTemperature; // °C, typed in the window's tmax field where it has one
 };

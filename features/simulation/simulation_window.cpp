@@ -6,6 +6,7 @@
 #include "file_questions.h"
 #include "number_box.h"
 #include "result_plot.h"
+#include "spread_panel.h"
 #include "table_window.h"
 #include "user_files.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -123,13 +125,21 @@ SimulationWindow::SimulationWindow(TableWindow* calculator, DesignOf designOf)
     // Until a design says it is a monostable, there is no trigger to set.
     showTriggerControls(false);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* single = new QWidget;
+    auto* layout = new QVBoxLayout(single);
     layout->addWidget(verdict);
     layout->addWidget(figures);
     layout->addLayout(controls);
     layout->addLayout(buttons);
     layout->addWidget(plot, 1);
     layout->addWidget(notes);
+    // The second mode: the design's parts, β, supplies and temperature spread.
+    spread = new SpreadPanel([this] { return this->designOf(*this->calculator); },
+                             [this](const Design& sample) { checkSample(sample); });
+    modes = new QTabWidget;
+    modes->addTab(single, u"Номинальные значения"_qs);
+    modes->addTab(spread, u"Разброс параметров"_qs);
+    (new QVBoxLayout(this))->addWidget(modes);
 
     connect(rerun, &QPushButton::clicked, this, [this] { runReported([this] { start(); }, this); });
     connect(stop, &QPushButton::clicked, this, &SimulationWindow::cancel);
@@ -167,6 +177,20 @@ void SimulationWindow::start()
         return;
     Design next = designOf(*calculator); // a field that is not a number stops here
     followTrigger(next);
+    startChecking(std::move(next));
+}
+
+void SimulationWindow::checkSample(const Design& sample)
+{
+    if (running())
+        throw Exception(u"Идёт моделирование: дождитесь его конца или нажмите «Отмена»"_qs);
+    beta->setValue(1);
+    modes->setCurrentIndex(0);
+    startChecking(sample);
+}
+
+void SimulationWindow::startChecking(Design next)
+{
     showTriggerControls(next.circuit.trigger.has_value());
     // Nothing of an earlier run stays beside this one, whatever becomes of it.
     current = std::move(next);
@@ -235,6 +259,7 @@ void SimulationWindow::cancel()
 void SimulationWindow::closeEvent(QCloseEvent* event)
 {
     cancel(); // a run nobody looks at ends with its window
+    spread->cancel();
     QWidget::closeEvent(event);
 }
 

@@ -15,6 +15,7 @@ class QFormLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace takton {
 class TableWindow;
@@ -23,6 +24,7 @@ class TableWindow;
 namespace takton::simulation {
 
 class ResultPlot;
+class SpreadPanel;
 
 using DesignOf = Design (*)(TableWindow&);
 
@@ -36,6 +38,8 @@ public:
     // reads that is not a number, or a value the simulator cannot take throws before
     // anything runs.
     void start();
+    // One sample of the spread (its β as drawn, not scaled) checked and shown here.
+    void checkSample(const Design& sample);
     // The user's cancel: the run ends at once, without an error box.
     void cancel();
     bool running() const { return busy; }
@@ -55,6 +59,7 @@ protected:
 private:
     void followTrigger(Design& next);
     void showTriggerControls(bool shown);
+    void startChecking(Design next);
     void finish();
     void showResult();
     void clearResult();
@@ -83,6 +88,8 @@ private:
     QProgressBar* bar;
     QFormLayout* controls;
     ResultPlot* plot;
+    QTabWidget* modes;
+    SpreadPanel* spread;
 };
 
 // Adds "Проверить моделированием" (Ctrl+M) to the calculator's row of actions.
