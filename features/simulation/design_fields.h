@@ -33,7 +33,6 @@ struct Design {
     Targets targets;
     std::optional<double> maxTemperature; // °C, typed in the window's tmax field where it has one
     QStringList notes; // values the window's steps do not read, and where they came from
-    std::optional<double> maxTemperature; // °C, typed in the window's tmax field where it has one
 };
 
 // A design of `kind` with the targets every window states alike: the amplitudes Step 1
