@@ -50,18 +50,7 @@ void runBox(QMessageBox::Icon icon, const QString& text, QWidget* parent)
     box.exec();
 }
 
-std::function<void(const QString&)>& failureSink()
-{
-    static std::function<void(const QString&)> sink;
-    return sink;
-}
-
 } // namespace
-
-void reportFailuresTo(std::function<void(const QString&)> sink)
-{
-    failureSink() = std::move(sink);
-}
 
 QString messageOf(const std::exception_ptr& failure)
 {
@@ -92,9 +81,7 @@ void runReported(const std::function<void()>& handler, QWidget* owner)
         // Only captured here: the box is shown once the handler's frames are gone.
         failure = std::current_exception();
     }
-    if (failure && failureSink())
-        failureSink()(withClosingFullStop(messageOf(failure)));
-    else if (failure)
+    if (failure)
         showErrorBox(withClosingFullStop(messageOf(failure)), owner);
 }
 

@@ -19,10 +19,6 @@ inline constexpr QStringView applicationTitle = u"\u0422\u0430\u043A\u0442\u043E
 // focus back to it.
 void runReported(const std::function<void()>& handler, QWidget* owner);
 
-// Without a display (`takton --check`) failures go to `sink` instead of the error box;
-// an empty function brings the box back.
-void reportFailuresTo(std::function<void(const QString&)> sink);
-
 // The text a failure is shown with.
 QString messageOf(const std::exception_ptr& failure);
 
