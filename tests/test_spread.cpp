@@ -8,6 +8,7 @@
 #include "decimal_separator.h"
 #include "file_questions.h"
 #include "gui_support.h"
+#include "numeric_text.h"
 #include "saved_values.h"
 #include "simulation/worked_examples.h"
 #include "simulation_window.h"
@@ -15,6 +16,7 @@
 #include "spread_results.h"
 #include "table_window.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <clocale>
+#include <cmath>
 #include <unistd.h>
 
 using namespace takton::testing;
@@ -112,6 +115,19 @@ QString script(QTemporaryDir& folder, const QByteArray& body)
     file.write("#!/bin/sh\n" + body + '\n');
     file.setPermissions(file.permissions() | QFile::ExeOwner);
     return path;
+}
+
+// A tick label read back as the user typed it; a label in any other format is no number.
+double labelValue(const QString& label)
+{
+    return double(takton::StrToFloat(label));
+}
+
+// 1, 2 or 5 × 10^n.
+bool isRoundStep(double step)
+{
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    return qFuzzyCompare(mantissa, 1.0) || qFuzzyCompare(mantissa, 2.0) || qFuzzyCompare(mantissa, 5.0);
 }
 
 } // namespace
@@ -364,7 +380,19 @@ void SpreadTest::resultWindowSecondMode()
     const QString summary = text(panel, "SpreadSummary");
     QVERIFY2(summary.startsWith(u"Работают как задумано: "_qs), qPrintable(summary));
     QVERIFY2(text(panel, "SpreadTimeLeft").startsWith(u"4 из 4 за "_qs), qPrintable(text(panel, "SpreadTimeLeft")));
-    QVERIFY(!panel->findChild<QChartView*>(u"SpreadHistogram"_qs)->chart()->series().isEmpty());
+    QChart* histogram = panel->findChild<QChartView*>(u"SpreadHistogram"_qs)->chart();
+    QVERIFY(!histogram->series().isEmpty());
+    // Both axes as the waveforms' plot writes them: round steps, the program's numbers.
+    for (QAbstractAxis* axis : histogram->axes()) {
+        auto* labelled = qobject_cast<QCategoryAxis*>(axis); // a value axis writes "1125.0" itself
+        QVERIFY(labelled);
+        const QStringList labels = labelled->categoriesLabels();
+        QVERIFY2(labels.size() >= 2, qPrintable(labels.join(u' ')));
+        const double step = labelValue(labels[1]) - labelValue(labels[0]);
+        QVERIFY2(isRoundStep(step), qPrintable(labels.join(u' ')));
+        for (qsizetype k = 1; k < labels.size(); ++k)
+            QVERIFY2(qFuzzyCompare(labelValue(labels[k]) - labelValue(labels[k - 1]), step), qPrintable(labels.join(u' ')));
+    }
 
     QTemporaryDir folder;
     const QString saved = folder.filePath(u"worst.cir"_qs);

@@ -2,6 +2,7 @@
 
 #include "numeric_text.h"
 
+#include <QCategoryAxis>
 #include <cmath>
 
 namespace takton::simulation {
@@ -42,6 +43,20 @@ TimeUnit timeUnitFor(double spanSeconds)
     if (spanSeconds >= 1e-3)
         return {1e3, u"мс"_qs};
     return {1e6, u"мкс"_qs};
+}
+
+// Every label is written here, so that it reads as the rest of the program does; a
+// value axis would print its own "1125.0".
+QCategoryAxis* roundAxis(double low, double high, double step, const QString& title)
+{
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(low, high);
+    axis->setStartValue(low);
+    for (const double tick : ticksWithin(low, high, step))
+        axis->append(tickLabel(tick), tick);
+    axis->setTitleText(title);
+    return axis;
 }
 
 } // namespace takton::simulation

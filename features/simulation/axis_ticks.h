@@ -6,6 +6,10 @@
 #include <QString>
 #include <vector>
 
+QT_BEGIN_NAMESPACE
+class QCategoryAxis;
+QT_END_NAMESPACE
+
 namespace takton::simulation {
 
 // The finest step of 1, 2 or 5 × 10^n that divides `span` into at most `most` parts;
@@ -25,5 +29,8 @@ struct TimeUnit {
     QString name;     // "мс"
 };
 TimeUnit timeUnitFor(double spanSeconds);
+
+// An axis from `low` to `high` with a labelled tick at every multiple of `step` within.
+QCategoryAxis* roundAxis(double low, double high, double step, const QString& title);
 
 } // namespace takton::simulation

@@ -153,8 +153,9 @@ QString deviationText(const Figure& f)
     if (!std::isfinite(f.measured) || !(f.target > 0))
         return u"—"_qs;
     const double percent = (f.measured - f.target) / f.target * 100;
+    // A no-break space: a wrapped verdict never leaves the "%" alone on a line.
     return (percent > 0 ? u"+"_qs : QString()) + QString::number(percent, 'f', 1).replace(u'.', decimalSeparator())
-           + u" %"_qs;
+           + u"\u00a0%"_qs;
 }
 
 QStringList missedTargets(const std::vector<Figure>& figures)

@@ -66,20 +66,6 @@ QList<QPointF> pointsOf(const std::vector<double>& t, const std::vector<double>&
     return points;
 }
 
-// An axis whose every label is written here, so that it reads as the rest of the
-// program does; a value axis would print its own "1125.0".
-QCategoryAxis* roundAxis(double low, double high, double step, const QString& title)
-{
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setRange(low, high);
-    axis->setStartValue(low);
-    for (const double tick : ticksWithin(low, high, step))
-        axis->append(tickLabel(tick), tick);
-    axis->setTitleText(title);
-    return axis;
-}
-
 struct Trace {
     QString name;
     const std::vector<double>* values;

@@ -1,11 +1,13 @@
 #include "spread_panel.h"
 
+#include "axis_ticks.h"
 #include "error_reporting.h"
 #include "errors.h"
 #include "file_questions.h"
 #include "user_files.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -19,12 +21,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace takton::simulation {
 namespace {
+
+// About as many ticks as the histogram holds with its labels apart.
+constexpr int mostHistogramTicks = 8, mostCountTicks = 5;
 
 QDoubleSpinBox* percentBox(double value)
 {
@@ -271,16 +277,13 @@ void SpreadPanel::showHistogram()
         }
         auto* bars = new QAreaSeries(outline);
         bars->setName(u"прогонов"_qs);
-        auto* x = new QValueAxis;
-        x->setTitleText(figureName(run->design()) + u", мкс"_qs);
-        x->setRange(h.low * 1e6, h.high * 1e6);
-        auto* y = new QValueAxis;
-        // Whole runs only: a tick every run, or every few when there are many.
-        y->setRange(0, tallest);
-        y->setTickType(QValueAxis::TicksDynamic);
-        y->setTickAnchor(0);
-        y->setTickInterval(std::max(1, (tallest + 4) / 5));
-        y->setLabelFormat(u"%.0f"_qs);
+        // Round ticks in the program's number format, as on the waveforms' plot; the
+        // counts in whole runs.
+        const double low = h.low * 1e6, high = h.high * 1e6;
+        auto* x = roundAxis(low, high, roundStep(high - low, mostHistogramTicks),
+                            figureName(run->design()) + u", мкс"_qs);
+        const double countStep = std::max(1.0, roundStep(tallest, mostCountTicks));
+        auto* y = roundAxis(0, std::ceil(tallest / countStep) * countStep, countStep, QString());
         plot->addAxis(x, Qt::AlignBottom);
         plot->addAxis(y, Qt::AlignLeft);
         plot->addSeries(bars);
