@@ -1,6 +1,6 @@
 #include "check_spread.h"
 
-#include "decimal_separator.h"
+#include "analysis.h"
 #include "spread_results.h"
 
 #include <QJsonArray>
@@ -65,8 +65,7 @@ QString asText(const SpreadRun& run, const SpreadSummary& s, const CheckRequest&
     QStringList lines{QStringLiteral("Разброс параметров: %1 прогонов, начальное число %2, %3 с")
                           .arg(s.total)
                           .arg(request.seed)
-                          .arg(QString::number(std::chrono::duration<double>(run.elapsed()).count(), 'f', 1)
-                                   .replace(u'.', decimalSeparator()))};
+                          .arg(fixedReading(std::chrono::duration<double>(run.elapsed()).count(), 1))};
     lines << summaryLines(run.design(), s);
     const auto end = [&](const QString& name, const std::optional<std::size_t>& k, double figure) {
         if (k)

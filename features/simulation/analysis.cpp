@@ -1,5 +1,6 @@
 #include "analysis.h"
 
+#include "decimal_separator.h"
 #include "numeric_text.h"
 
 #include <algorithm>
@@ -473,6 +474,11 @@ QString reading(double value, int digits)
     if (!std::isfinite(value))
         return u"—"_qs;
     return FloatToStr(QString::number(value, 'g', digits).toDouble() + 0.0); // no "-0"
+}
+
+QString fixedReading(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals).replace(u'.', decimalSeparator());
 }
 
 QString verdictText(Verdict verdict)

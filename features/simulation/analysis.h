@@ -73,6 +73,9 @@ QString drivenBase(const Circuit& circuit);
 // program's number format (the user's separator, no exponent from 0,0001 up: "1200",
 // "0,116"); "—" when not measured.
 QString reading(double value, int digits = 4);
+// A share, a deviation or a correlation with a fixed number of `decimals` and the
+// user's separator: "16,7", "-0,47".
+QString fixedReading(double value, int decimals);
 
 // What the result says above the breaches the trigger alone causes.
 inline constexpr QStringView triggerBreachesHeading =

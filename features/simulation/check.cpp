@@ -154,7 +154,7 @@ QString deviationText(const Figure& f)
         return u"—"_qs;
     const double percent = (f.measured - f.target) / f.target * 100;
     // A no-break space: a wrapped verdict never leaves the "%" alone on a line.
-    return (percent > 0 ? u"+"_qs : QString()) + QString::number(percent, 'f', 1).replace(u'.', decimalSeparator())
+    return (percent > 0 ? u"+"_qs : QString()) + fixedReading(percent, 1)
            + u"\u00a0%"_qs;
 }
 

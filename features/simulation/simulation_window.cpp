@@ -1,6 +1,5 @@
 #include "simulation_window.h"
 
-#include "decimal_separator.h"
 #include "error_reporting.h"
 #include "errors.h"
 #include "file_questions.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,14 +25,6 @@
 
 namespace takton::simulation {
 namespace {
-
-// Sentences built with numbers in them (notes) read with the user's separator too:
-// "взята 6.8 нФ" becomes "взята 6,8 нФ" under a comma.
-QString withUsersSeparator(QString text)
-{
-    static const QRegularExpression decimalPoint(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
-    return text.replace(decimalPoint, QString(decimalSeparator()));
-}
 
 QString row(const Figure& f)
 {
@@ -314,7 +304,7 @@ void SimulationWindow::showResult()
         text += u"\nТранзистор выходит за допустимые режимы:\n"_qs + m.ratingBreaches.join(u'\n');
     if (!m.triggerBreaches.isEmpty())
         text += u"\n"_qs + triggerBreachesHeading.toString() + u"\n"_qs + m.triggerBreaches.join(u'\n');
-    verdict->setText(withUsersSeparator(text));
+    verdict->setText(text);
     // A design that does not work as intended or misses its targets, or a result that
     // did not converge, is not shown in the colour of a plain answer.
     const bool trusted = worksAsIntended(m.verdict) && missed.isEmpty() && result.convergence.converged;
@@ -324,7 +314,7 @@ void SimulationWindow::showResult()
     for (const Figure& f : rows)
         table += row(f);
     figures->setText(table + u"</table>"_qs);
-    notes->setText(withUsersSeparator(current.notes.join(u'\n')));
+    notes->setText(current.notes.join(u'\n'));
 
     plot->showRun(current, result);
     resize(width(), std::max(height(), sizeHint().height()));

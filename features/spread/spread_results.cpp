@@ -1,6 +1,6 @@
 #include "spread_results.h"
 
-#include "decimal_separator.h"
+#include "analysis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,7 +66,7 @@ double correlation(const std::vector<double>& x, const std::vector<double>& y)
 
 QString percentText(double fraction)
 {
-    return QString::number(fraction * 100, 'f', 1).replace(u'.', decimalSeparator()) + u" %"_qs;
+    return fixedReading(fraction * 100, 1) + u" %"_qs;
 }
 
 } // namespace
@@ -152,7 +152,7 @@ QStringList summaryLines(const Design& design, const SpreadSummary& s)
         QStringList strongest;
         for (std::size_t k = 0; k < std::min<std::size_t>(4, s.sensitivity.size()); ++k)
             strongest << s.sensitivity[k].parameter + u" "_qs
-                             + QString::number(s.sensitivity[k].correlation, 'f', 2).replace(u'.', decimalSeparator());
+                             + fixedReading(s.sensitivity[k].correlation, 2);
         lines << u"Сильнее всего влияет (коэффициент корреляции): "_qs + strongest.join(u", "_qs);
     }
     return lines;

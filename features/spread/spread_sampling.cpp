@@ -2,7 +2,6 @@
 
 #include "analysis.h"
 #include "check.h"
-#include "decimal_separator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -183,7 +182,7 @@ QStringList sampleValues(const Design& design, const Sample& sample)
             const double percent = (value / p.nominal - 1) * 100;
             text += QStringLiteral(" (%1%2 %)")
                         .arg(percent >= 0 ? u"+"_qs : u"−"_qs,
-                             QString::number(std::abs(percent), 'f', 1).replace(u'.', decimalSeparator()));
+                             fixedReading(std::abs(percent), 1));
         }
         texts << text;
     }
